@@ -1,0 +1,44 @@
+# Writes OUTPUT: a C++ source that defines ThisModule() for module MODULE with the resources
+# RESOURCES ("NAME=file|NAME=file...") embedded as byte arrays.
+set(arrays "")
+set(table "")
+set(index 0)
+if(RESOURCES)
+  string(REPLACE "|" ";" entries "${RESOURCES}")
+  foreach(entry IN LISTS entries)
+    string(FIND "${entry}" "=" split)
+    string(SUBSTRING "${entry}" 0 ${split} name)
+    math(EXPR start "${split} + 1")
+    string(SUBSTRING "${entry}" ${start} -1 file)
+    file(READ "${file}" hex HEX)
+    string(LENGTH "${hex}" hexLength)
+    math(EXPR size "${hexLength} / 2")
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+    string(REGEX REPLACE "((0x[0-9a-f][0-9a-f],){32})" "\\1\n    " bytes "${bytes}")
+    string(APPEND arrays "alignas(16) const unsigned char Resource${index}[] = {\n    ${bytes}0};\n")
+    string(APPEND table "    {\"${name}\", Resource${index}, ${size}},\n")
+    math(EXPR index "${index} + 1")
+  endforeach()
+endif()
+
+file(WRITE "${OUTPUT}.tmp" "// Generated from the module's resource list; do not edit.
+#include \"core/Module.h\"
+
+namespace {
+${arrays}
+const TModuleResource Resources[] = {
+${table}    {nullptr, nullptr, 0}};
+}  // namespace
+
+const TModule& ThisModule() {
+  static const TModule Module(\"${MODULE}\", Resources);
+  return Module;
+}
+
+namespace {
+// Makes the module and its resources known as soon as the binary is loaded.
+[[maybe_unused]] const TModule& Registered = ThisModule();
+}  // namespace
+")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

@@ -1,0 +1,198 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <typeinfo>
+#include <vector>
+
+#include "core/Forward.h"
+#include "core/Set.h"
+
+// Run-time type information: what the component framework knows about the type of a published
+// property. Every C++ type that a published property may have maps to one TTypeInfo through
+// TypeInfo<T>(); distinct named types (a colour, a cursor, a caption) are distinct C++ types
+// with type information of their own.
+
+// Type kinds in the platform's ordinal order, so that a set of kinds has the platform's value.
+enum TTypeKind : uint8_t {
+  tkUnknown,
+  tkInteger,
+  tkChar,
+  tkEnumeration,
+  tkFloat,
+  tkString,
+  tkSet,
+  tkClass,
+  tkMethod,
+  tkWChar,
+  tkLString,
+  tkWString,
+  tkVariant,
+  tkArray,
+  tkRecord,
+  tkInterface
+};
+using TTypeKinds = TSet<TTypeKind>;
+
+inline constexpr TTypeKinds tkAny = TTypeKinds::FromBits(0xFFFF);
+inline constexpr TTypeKinds tkMethods = {tkMethod};
+inline constexpr TTypeKinds tkProperties = tkAny - tkMethods;
+
+enum TOrdType : uint8_t { otSByte, otUByte, otSWord, otUWord, otSLong, otULong };
+enum TFloatType : uint8_t { ftSingle, ftDouble, ftExtended, ftComp, ftCurr };
+enum TMethodKind : uint8_t { mkProcedure, mkFunction };
+enum TParamFlag : uint8_t { pfVar, pfConst, pfArray, pfAddress, pfReference, pfOut };
+using TParamFlags = TSet<TParamFlag>;
+
+// One parameter of a method type, as the method type declares it.
+struct TParamInfo {
+  TParamFlags Flags;
+  std::string Name;
+  std::string TypeName;
+};
+
+// The type information of one type. Instances are built once and never change; their
+// addresses identify the types.
+struct TTypeInfo {
+  TTypeKind Kind = tkUnknown;
+  std::string Name;
+
+  // tkInteger, tkChar, tkWChar, tkEnumeration
+  TOrdType OrdType = otSLong;
+  int64_t MinValue = 0;
+  int64_t MaxValue = 0;
+  // tkEnumeration: the names of the values from MinValue on
+  std::vector<std::string> NameList;
+  // tkSet: the element type
+  PTypeInfo CompType = nullptr;
+  // tkFloat
+  TFloatType FloatType = ftDouble;
+  // tkString, tkLString: the length limit, 0 for none
+  int MaxLength = 0;
+  // tkClass
+  TClass ClassType = nullptr;
+  // tkMethod
+  TMethodKind MethodKind = mkProcedure;
+  std::vector<TParamInfo> ParamList;
+  std::string ResultType;
+  const std::type_info* Signature = nullptr;
+
+  static TTypeInfo Ordinal(TTypeKind kind, std::string name, TOrdType ordType, int64_t minValue,
+                           int64_t maxValue);
+  static TTypeInfo Enumeration(std::string name, std::vector<std::string> names, TOrdType ordType);
+  static TTypeInfo Set(std::string name, PTypeInfo compType);
+  static TTypeInfo Float(std::string name, TFloatType floatType);
+  static TTypeInfo String(TTypeKind kind, std::string name, int maxLength = 0);
+  static TTypeInfo Class(std::string name, TClass classType);
+  // params is the declaration's parameter list, such as "Sender: TObject; var Show: Boolean".
+  static TTypeInfo Method(std::string name, std::string_view params, std::string resultType,
+                          const std::type_info& signature);
+
+  bool IsOrdinal() const;
+};
+
+// The name of an enumeration value, or the decimal text of any other ordinal value; empty for
+// a value outside an enumeration's range.
+std::string GetEnumName(PTypeInfo typeInfo, int64_t value);
+// The value of an enumeration name (any letter case), or -1 when the type has no such name.
+int64_t GetEnumValue(PTypeInfo typeInfo, std::string_view name);
+// "akLeft,akTop" for a set value; with brackets "[akLeft,akTop]".
+std::string SetToString(PTypeInfo setType, uint32_t value, bool brackets = false);
+// Reads a set text with or without brackets; raises EPropertyError naming an unknown element.
+uint32_t StringToSet(PTypeInfo setType, std::string_view text);
+
+namespace Detail {
+std::vector<std::string> SplitNames(std::string_view list);
+
+template <typename T>
+constexpr TOrdType OrdTypeOf() {
+  constexpr bool isSigned = std::is_signed_v<T>;
+  if constexpr (sizeof(T) == 1) return isSigned ? otSByte : otUByte;
+  if constexpr (sizeof(T) == 2) return isSigned ? otSWord : otUWord;
+  return isSigned ? otSLong : otULong;
+}
+
+template <typename E, size_t N>
+consteval bool IsSequentialEnum(const E (&values)[N]) {
+  for (size_t i = 0; i < N; ++i)
+    if (static_cast<size_t>(values[i]) != i) return false;
+  return true;
+}
+}  // namespace Detail
+
+// Type information of the fundamental types. The overloads of TypeInfoOf take a null pointer of
+// the type; named types add overloads beside their declarations with the macros below.
+PTypeInfo TypeInfoOf(const int8_t*);
+PTypeInfo TypeInfoOf(const uint8_t*);
+PTypeInfo TypeInfoOf(const int16_t*);
+PTypeInfo TypeInfoOf(const uint16_t*);
+PTypeInfo TypeInfoOf(const int32_t*);
+PTypeInfo TypeInfoOf(const uint32_t*);
+PTypeInfo TypeInfoOf(const char*);
+PTypeInfo TypeInfoOf(const char16_t*);
+PTypeInfo TypeInfoOf(const bool*);
+PTypeInfo TypeInfoOf(const float*);
+PTypeInfo TypeInfoOf(const double*);
+PTypeInfo TypeInfoOf(const long double*);
+PTypeInfo TypeInfoOf(const std::string*);
+
+template <typename T>
+PTypeInfo TypeInfo() {
+  return TypeInfoOf(static_cast<const T*>(nullptr));
+}
+
+template <typename T>
+concept HasTypeInfo = requires { TypeInfoOf(static_cast<const T*>(nullptr)); };
+
+// After `enum TAlign : uint8_t { alNone, alTop, ... };` publishes the enumeration with its
+// names. The names must be all the values, in order; the compiler checks the order.
+#define PUBLISHED_ENUM(Type, ...)                                                           \
+  static_assert(::Detail::IsSequentialEnum<Type>({__VA_ARGS__}),                            \
+                #Type ": list every value of the enumeration, in order, starting at 0");     \
+  inline PTypeInfo TypeInfoOf(const Type*) {                                                \
+    static const TTypeInfo info = TTypeInfo::Enumeration(                                  \
+        #Type, ::Detail::SplitNames(#__VA_ARGS__), ::Detail::OrdTypeOf<std::underlying_type_t<Type>>()); \
+    return &info;                                                                           \
+  }
+
+// Publishes TSet<ElementType> under the set type's name, such as TAnchors.
+#define PUBLISHED_SET(SetName, ElementType)                                          \
+  inline PTypeInfo TypeInfoOf(const TSet<ElementType>*) {                            \
+    static const TTypeInfo info = TTypeInfo::Set(#SetName, TypeInfo<ElementType>()); \
+    return &info;                                                                    \
+  }
+
+// A distinct integer type, declared as `enum TColor : int32_t { ... }` so that C++ keeps it
+// apart from int; its type information is an integer range.
+#define PUBLISHED_INTEGER(Type, MinValue, MaxValue)                                            \
+  inline PTypeInfo TypeInfoOf(const Type*) {                                                  \
+    static const TTypeInfo info =                                                             \
+        TTypeInfo::Ordinal(tkInteger, #Type, ::Detail::OrdTypeOf<std::underlying_type_t<Type>>(), \
+                           MinValue, MaxValue);                                               \
+    return &info;                                                                             \
+  }
+
+// A distinct string type: a class derived from std::string, declared with DECLARE_STRING_TYPE.
+#define PUBLISHED_STRING(Type)                                              \
+  inline PTypeInfo TypeInfoOf(const Type*) {                                \
+    static const TTypeInfo info = TTypeInfo::String(tkLString, #Type, 0);   \
+    return &info;                                                           \
+  }
+
+#define DECLARE_STRING_TYPE(Type)                                  \
+  class Type : public std::string {                                \
+   public:                                                         \
+    using std::string::string;                                     \
+    Type() = default;                                              \
+    Type(const std::string& text) : std::string(text) {}           \
+    Type(std::string&& text) : std::string(std::move(text)) {}     \
+  };                                                               \
+  PUBLISHED_STRING(Type)
+
+// A distinct floating-point type: a class that converts to and from double.
+#define PUBLISHED_FLOAT(Type, FloatKind)                                \
+  inline PTypeInfo TypeInfoOf(const Type*) {                            \
+    static const TTypeInfo info = TTypeInfo::Float(#Type, FloatKind);   \
+    return &info;                                                       \
+  }

@@ -1,0 +1,5 @@
+#include "streaming/Filer.h"
+
+#include "core/Module.h"
+
+IMPLEMENT_CLASS(TFiler) {}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string_view>
+
+#include "streaming/Stream.h"
+
+// A read-only stream over a resource embedded in a module.
+class TResourceStream : public TStream {
+  DECLARE_CLASS(TResourceStream, TStream);
+
+ public:
+  // Raises EResNotFound "Resource NAME not found in module M" when the module lacks it.
+  TResourceStream(const TModule& module, std::string_view name);
+
+  size_t Read(void* buffer, size_t count) override;
+  size_t Write(const void* buffer, size_t count) override;
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  int64_t GetSize() override { return static_cast<int64_t>(FSize); }
+
+ private:
+  const unsigned char* FData;
+  size_t FSize;
+  size_t FPosition = 0;
+};
+
+// Reads the form file stored as resource resourceName of instance's class module into instance.
+// Returns false when the module has no such resource.
+bool ReadComponentRes(std::string_view resourceName, TComponent* instance);
+// Reads the form file named after instance's class (such as TFORMDEBUG) from its class's
+// module, trying the ancestors' names until one is found; false when none is.
+bool InitInheritedComponent(TComponent* instance, TClass rootAncestor);
