@@ -19,7 +19,7 @@ class TClassBuilder;
   TClass ClassType() const override { return StaticClass(); } \
                                                        \
  private:                                              \
-  friend class TMetaClass;                             \
+  friend class ::TMetaClass;                           \
   static void DescribeClass(TClassBuilder<Class>& Meta)
 
 // The root of all framework classes: an object that knows its class.

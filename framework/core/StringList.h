@@ -29,6 +29,7 @@ class TStringList : public TStrings {
   void Clear() override;
   // On a sorted list the string goes to its place; a duplicate is then ignored, accepted or
   // refused with EStringListError, as Duplicates says.
+  int Add(const std::string& text) override { return AddObject(text, nullptr); }
   int AddObject(const std::string& text, TObject* object) override;
   void Exchange(int index1, int index2) override;
   void Move(int curIndex, int newIndex) override;
