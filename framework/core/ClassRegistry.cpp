@@ -21,10 +21,13 @@ void RegisterClass(TClass aClass) {
 }
 
 void RegisterClasses(std::initializer_list<TClass> classes) {
-  for (TClass aClass : classes) RegisterClass(aClass);
+  for (TClass aClass : classes)
+    RegisterClass(aClass);
 }
 
-void UnRegisterClass(TClass aClass) { std::erase(RegisteredClasses(), aClass); }
+void UnRegisterClass(TClass aClass) {
+  std::erase(RegisteredClasses(), aClass);
+}
 
 TClass GetClass(std::string_view name) {
   for (TClass aClass : RegisteredClasses())

@@ -106,7 +106,8 @@ void TComponent::DestroyComponents() {
 void TComponent::Destroying() {
   if (FComponentState.Contains(csDestroying)) return;
   FComponentState.Include(csDestroying);
-  for (TComponent* component : FComponents) component->Destroying();
+  for (TComponent* component : FComponents)
+    component->Destroying();
 }
 
 void TComponent::SendNotification(TComponent* component, TOperation operation) {
@@ -174,7 +175,10 @@ void TComponent::SetDesigning(bool value, bool setChildren) {
   else
     FComponentState.Exclude(csDesigning);
   if (setChildren)
-    for (TComponent* component : FComponents) component->SetDesigning(value);
+    for (TComponent* component : FComponents)
+      component->SetDesigning(value);
 }
 
-void TComponent::Loaded() { FComponentState.Exclude(csLoading); }
+void TComponent::Loaded() {
+  FComponentState.Exclude(csLoading);
+}

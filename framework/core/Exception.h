@@ -23,7 +23,8 @@ class Exception : public std::exception {
   }
 
 // The framework's standard exceptions.
-DECLARE_EXCEPTION(EAbort, Exception);  // a silent exception: it ends an operation, nobody reports it
+DECLARE_EXCEPTION(EAbort,
+                  Exception);  // a silent exception: it ends an operation, nobody reports it
 DECLARE_EXCEPTION(EConvertError, Exception);
 DECLARE_EXCEPTION(EListError, Exception);
 DECLARE_EXCEPTION(EStringListError, EListError);

@@ -72,7 +72,9 @@ void TList::Move(int curIndex, int newIndex) {
   FItems.insert(FItems.begin() + newIndex, item);
 }
 
-void TList::Pack() { std::erase(FItems, nullptr); }
+void TList::Pack() {
+  std::erase(FItems, nullptr);
+}
 
 void TList::Sort(const std::function<int(void*, void*)>& compare) {
   std::stable_sort(FItems.begin(), FItems.end(),

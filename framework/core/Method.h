@@ -96,8 +96,10 @@ class TMethodRef<R(A...)> {
 };
 
 template <typename T>
-concept MethodRefType = requires { typename T::Signature; } &&
-                        std::is_base_of_v<TMethodRef<typename T::Signature>, T>;
+concept MethodRefType = requires {
+  typename T::Signature;
+}
+&&std::is_base_of_v<TMethodRef<typename T::Signature>, T>;
 
 namespace Detail {
 template <typename R>
@@ -118,17 +120,17 @@ struct TSignatureResult<R(A...)> {
 // Declares an event type and its type information:
 //   DECLARE_EVENT(TNotifyEvent, void(TObject* Sender), "Sender: TObject");
 // The text is the declaration's parameter list, which the type information reports.
-#define DECLARE_EVENT(EventType, EventSig, Params)                                           \
-  class EventType : public TMethodRef<EventSig> {                                            \
-   public:                                                                                   \
-    using TMethodRef::TMethodRef;                                                            \
-  };                                                                                         \
-  inline PTypeInfo TypeInfoOf(const EventType*) {                                            \
-    static const TTypeInfo info = TTypeInfo::Method(                                         \
-        #EventType, Params,                                                                  \
-        ::Detail::ResultTypeName<typename ::Detail::TSignatureResult<EventSig>::Result>(),   \
-        typeid(EventSig));                                                                   \
-    return &info;                                                                            \
+#define DECLARE_EVENT(EventType, EventSig, Params)                                         \
+  class EventType : public TMethodRef<EventSig> {                                          \
+   public:                                                                                 \
+    using TMethodRef::TMethodRef;                                                          \
+  };                                                                                       \
+  inline PTypeInfo TypeInfoOf(const EventType*) {                                          \
+    static const TTypeInfo info = TTypeInfo::Method(                                       \
+        #EventType, Params,                                                                \
+        ::Detail::ResultTypeName<typename ::Detail::TSignatureResult<EventSig>::Result>(), \
+        typeid(EventSig));                                                                 \
+    return &info;                                                                          \
   }
 
-DECLARE_EVENT(TNotifyEvent, void(TObject * Sender), "Sender: TObject");
+DECLARE_EVENT(TNotifyEvent, void(TObject* Sender), "Sender: TObject");

@@ -14,7 +14,9 @@ TModule::TModule(std::string name, const TModuleResource* resources)
   LoadedModules().push_back(this);
 }
 
-TModule::~TModule() { std::erase(LoadedModules(), this); }
+TModule::~TModule() {
+  std::erase(LoadedModules(), this);
+}
 
 const TModuleResource* TModule::FindResource(std::string_view name) const {
   for (const TModuleResource* resource = FResources; resource && resource->Name; ++resource)
@@ -22,7 +24,9 @@ const TModuleResource* TModule::FindResource(std::string_view name) const {
   return nullptr;
 }
 
-const std::vector<const TModule*>& TModule::GetModules() { return LoadedModules(); }
+const std::vector<const TModule*>& TModule::GetModules() {
+  return LoadedModules();
+}
 
 const TModule* TModule::FindModule(std::string_view name) {
   for (const TModule* module : LoadedModules())

@@ -10,11 +10,17 @@ void TObject::Free() {
   delete this;
 }
 
-const std::string& TObject::ClassName() const { return ClassType()->ClassName(); }
+const std::string& TObject::ClassName() const {
+  return ClassType()->ClassName();
+}
 
-TClass TObject::ClassParent() const { return ClassType()->ClassParent(); }
+TClass TObject::ClassParent() const {
+  return ClassType()->ClassParent();
+}
 
-bool TObject::InheritsFrom(TClass aClass) const { return ClassType()->InheritsFrom(aClass); }
+bool TObject::InheritsFrom(TClass aClass) const {
+  return ClassType()->InheritsFrom(aClass);
+}
 
 const TMethodCode* TObject::MethodAddress(std::string_view name) const {
   return ClassType()->MethodAddress(name);

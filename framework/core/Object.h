@@ -11,15 +11,17 @@ class TClassBuilder;
 
 // Declares a framework class inside its body: DECLARE_CLASS(TButton, TControl). The class then
 // knows its class reference and publishes what IMPLEMENT_CLASS describes.
-#define DECLARE_CLASS(Class, Parent)                   \
- public:                                               \
-  using inherited = Parent;                            \
-  using ThisClass = Class;                             \
-  static TClass StaticClass();                         \
-  TClass ClassType() const override { return StaticClass(); } \
-                                                       \
- private:                                              \
-  friend class ::TMetaClass;                           \
+#define DECLARE_CLASS(Class, Parent)  \
+ public:                              \
+  using inherited = Parent;           \
+  using ThisClass = Class;            \
+  static TClass StaticClass();        \
+  TClass ClassType() const override { \
+    return StaticClass();             \
+  }                                   \
+                                      \
+ private:                             \
+  friend class ::TMetaClass;          \
   static void DescribeClass(TClassBuilder<Class>& Meta)
 
 // The root of all framework classes: an object that knows its class.

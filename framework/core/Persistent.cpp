@@ -13,7 +13,9 @@ void TPersistent::Assign(TPersistent* source) {
     AssignError(nullptr);
 }
 
-void TPersistent::AssignTo(TPersistent* dest) { dest->AssignError(this); }
+void TPersistent::AssignTo(TPersistent* dest) {
+  dest->AssignError(this);
+}
 
 void TPersistent::AssignError(TPersistent* source) {
   const std::string sourceName = source ? source->ClassName() : std::string("nil");

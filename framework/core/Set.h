@@ -17,7 +17,8 @@ class TSet {
 
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> elements) {
-    for (E element : elements) FBits |= Bit(element);
+    for (E element : elements)
+      FBits |= Bit(element);
   }
 
   static constexpr TSet FromBits(uint32_t bits) {

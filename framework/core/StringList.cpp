@@ -70,7 +70,8 @@ int TStringList::AddObject(const std::string& text, TObject* object) {
     if (FDuplicates == dupIgnore) return index;
     if (FDuplicates == dupError) throw EStringListError("String list does not allow duplicates");
     // Accepted duplicates go after their equals, so equal strings keep the order of adding.
-    while (index < GetCount() && SameText(FList[static_cast<size_t>(index)].String, text)) ++index;
+    while (index < GetCount() && SameText(FList[static_cast<size_t>(index)].String, text))
+      ++index;
   }
   InsertItem(index, text, object);
   return index;
@@ -109,9 +110,10 @@ bool TStringList::Find(std::string_view text, int& index) const {
     return false;
   }
   // The first item not less than text.
-  const auto position = std::lower_bound(
-      FList.begin(), FList.end(), text,
-      [](const TStringItem& item, std::string_view key) { return CompareText(item.String, key) < 0; });
+  const auto position = std::lower_bound(FList.begin(), FList.end(), text,
+                                         [](const TStringItem& item, std::string_view key) {
+                                           return CompareText(item.String, key) < 0;
+                                         });
   index = static_cast<int>(position - FList.begin());
   return position != FList.end() && CompareText(position->String, text) == 0;
 }
@@ -133,7 +135,8 @@ void TStringList::CustomSort(
                    [&](int a, int b) { return compare(this, a, b) < 0; });
   std::vector<TStringItem> sorted;
   sorted.reserve(FList.size());
-  for (int index : order) sorted.push_back(std::move(FList[static_cast<size_t>(index)]));
+  for (int index : order)
+    sorted.push_back(std::move(FList[static_cast<size_t>(index)]));
   FList = std::move(sorted);
   Changed();
 }

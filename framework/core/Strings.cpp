@@ -36,7 +36,8 @@ int TStrings::AddObject(const std::string& text, TObject* object) {
 
 void TStrings::AddStrings(TStrings* strings) {
   TStringsUpdate update(this);
-  for (int i = 0; i < strings->GetCount(); ++i) AddObject(strings->Get(i), strings->GetObject(i));
+  for (int i = 0; i < strings->GetCount(); ++i)
+    AddObject(strings->Get(i), strings->GetObject(i));
 }
 
 void TStrings::Exchange(int index1, int index2) {
@@ -155,7 +156,8 @@ void TStrings::SetCommaText(std::string_view text) {
   Clear();
   auto isBlank = [](char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; };
   size_t p = 0;
-  while (p < text.size() && isBlank(text[p])) ++p;
+  while (p < text.size() && isBlank(text[p]))
+    ++p;
   while (p < text.size()) {
     std::string item;
     if (text[p] == '"') {
@@ -174,14 +176,17 @@ void TStrings::SetCommaText(std::string_view text) {
       }
     } else {
       const size_t start = p;
-      while (p < text.size() && !isBlank(text[p]) && text[p] != ',') ++p;
+      while (p < text.size() && !isBlank(text[p]) && text[p] != ',')
+        ++p;
       item = std::string(text.substr(start, p - start));
     }
     Add(item);
-    while (p < text.size() && isBlank(text[p])) ++p;
+    while (p < text.size() && isBlank(text[p]))
+      ++p;
     if (p < text.size() && text[p] == ',') {
       ++p;
-      while (p < text.size() && isBlank(text[p])) ++p;
+      while (p < text.size() && isBlank(text[p]))
+        ++p;
     }
   }
 }
@@ -240,12 +245,14 @@ void TStrings::DefineProperties(TFiler* filer) {
         TStringsUpdate update(this);
         Clear();
         reader->ReadListBegin();
-        while (!reader->EndOfList()) Add(reader->ReadString());
+        while (!reader->EndOfList())
+          Add(reader->ReadString());
         reader->ReadListEnd();
       },
       [this](TWriter* writer) {
         writer->WriteListBegin();
-        for (int i = 0; i < GetCount(); ++i) writer->WriteString(Get(i));
+        for (int i = 0; i < GetCount(); ++i)
+          writer->WriteString(Get(i));
         writer->WriteListEnd();
       },
       GetCount() > 0);

@@ -1,13 +1,15 @@
 #include "core/SysUtils.h"
 
+#include <unistd.h>
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <unistd.h>
 
 #include "core/Exception.h"
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+  return std::to_string(value);
+}
 
 std::string IntToHex(int64_t value, int digits) {
   return Format("%0*llX", digits, static_cast<unsigned long long>(value));
@@ -15,8 +17,10 @@ std::string IntToHex(int64_t value, int digits) {
 
 bool TryStrToInt64(std::string_view text, int64_t& value) {
   std::string_view rest = text;
-  while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-  while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
+  while (!rest.empty() && rest.front() == ' ')
+    rest.remove_prefix(1);
+  while (!rest.empty() && rest.back() == ' ')
+    rest.remove_suffix(1);
   bool negative = false;
   if (!rest.empty() && (rest.front() == '-' || rest.front() == '+')) {
     negative = rest.front() == '-';
@@ -32,7 +36,8 @@ bool TryStrToInt64(std::string_view text, int64_t& value) {
   }
   if (rest.empty()) return false;
   uint64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude, base);
+  const auto [end, error] =
+      std::from_chars(rest.data(), rest.data() + rest.size(), magnitude, base);
   if (error != std::errc() || end != rest.data() + rest.size()) return false;
   if (base == 16 && !negative) {
     // Hexadecimal spells a bit pattern: $FFFFFFFF is the 32-bit -1 when it has 8 digits.
@@ -88,23 +93,31 @@ double StrToFloat(std::string_view text) {
   return value;
 }
 
-char UpCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpCase(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-static char LowCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+static char LowCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string UpperCase(std::string_view text) {
   std::string result(text);
-  for (char& c : result) c = UpCase(c);
+  for (char& c : result)
+    c = UpCase(c);
   return result;
 }
 
 std::string LowerCase(std::string_view text) {
   std::string result(text);
-  for (char& c : result) c = LowCase(c);
+  for (char& c : result)
+    c = LowCase(c);
   return result;
 }
 
-int CompareStr(std::string_view a, std::string_view b) { return a.compare(b); }
+int CompareStr(std::string_view a, std::string_view b) {
+  return a.compare(b);
+}
 
 int CompareText(std::string_view a, std::string_view b) {
   const size_t common = std::min(a.size(), b.size());
@@ -121,21 +134,27 @@ bool SameText(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
-static bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+static bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 std::string TrimLeft(std::string_view text) {
   size_t start = 0;
-  while (start < text.size() && IsBlank(text[start])) ++start;
+  while (start < text.size() && IsBlank(text[start]))
+    ++start;
   return std::string(text.substr(start));
 }
 
 std::string TrimRight(std::string_view text) {
   size_t end = text.size();
-  while (end > 0 && IsBlank(text[end - 1])) --end;
+  while (end > 0 && IsBlank(text[end - 1]))
+    --end;
   return std::string(text.substr(0, end));
 }
 
-std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(std::string_view text) {
+  return TrimLeft(TrimRight(text));
+}
 
 std::string QuotedStr(std::string_view text) {
   std::string result = "'";
@@ -147,7 +166,9 @@ std::string QuotedStr(std::string_view text) {
 }
 
 bool IsValidIdent(std::string_view text) {
-  auto isAlpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+  auto isAlpha = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+  };
   auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
   if (text.empty() || !isAlpha(text.front())) return false;
   for (char c : text.substr(1))
@@ -175,7 +196,8 @@ std::string ParamStr(int index) {
   if (!file) return std::string();
   std::string arguments;
   char chunk[1024];
-  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) arguments.append(chunk, n);
+  for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+    arguments.append(chunk, n);
   std::fclose(file);
   size_t start = 0;
   for (int i = 0; start < arguments.size(); ++i) {

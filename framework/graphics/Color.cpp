@@ -59,14 +59,18 @@ const TIdentMapEntry Colors[] = {
 }();
 }  // namespace
 
-const TIdentMapEntry* ColorNames() { return Colors; }
+const TIdentMapEntry* ColorNames() {
+  return Colors;
+}
 
 uint32_t ColorToRGB(TColor color) {
   const auto value = static_cast<uint32_t>(color);
   return (value & 0x80000000u) ? GetSysColor(static_cast<int>(value & 0xFF)) : value;
 }
 
-bool IdentToColor(std::string_view ident, int64_t& color) { return IdentToInt(ident, color, Colors); }
+bool IdentToColor(std::string_view ident, int64_t& color) {
+  return IdentToInt(ident, color, Colors);
+}
 
 bool ColorToIdent(int64_t color, std::string& ident) {
   return IntToIdent(static_cast<int32_t>(color), ident, Colors);

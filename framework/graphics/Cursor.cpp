@@ -6,14 +6,30 @@
 
 namespace {
 const TIdentMapEntry Cursors[] = {
-    {crDefault, "crDefault"},     {crNone, "crNone"},         {crArrow, "crArrow"},
-    {crCross, "crCross"},         {crIBeam, "crIBeam"},       {crSize, "crSize"},
-    {crSizeNESW, "crSizeNESW"},   {crSizeNS, "crSizeNS"},     {crSizeNWSE, "crSizeNWSE"},
-    {crSizeWE, "crSizeWE"},       {crUpArrow, "crUpArrow"},   {crHourGlass, "crHourGlass"},
-    {crDrag, "crDrag"},           {crNoDrop, "crNoDrop"},     {crHSplit, "crHSplit"},
-    {crVSplit, "crVSplit"},       {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},
-    {crNo, "crNo"},               {crAppStart, "crAppStart"}, {crHelp, "crHelp"},
-    {crHandPoint, "crHandPoint"}, {crSizeAll, "crSizeAll"},   {0, nullptr},
+    {crDefault, "crDefault"},
+    {crNone, "crNone"},
+    {crArrow, "crArrow"},
+    {crCross, "crCross"},
+    {crIBeam, "crIBeam"},
+    {crSize, "crSize"},
+    {crSizeNESW, "crSizeNESW"},
+    {crSizeNS, "crSizeNS"},
+    {crSizeNWSE, "crSizeNWSE"},
+    {crSizeWE, "crSizeWE"},
+    {crUpArrow, "crUpArrow"},
+    {crHourGlass, "crHourGlass"},
+    {crDrag, "crDrag"},
+    {crNoDrop, "crNoDrop"},
+    {crHSplit, "crHSplit"},
+    {crVSplit, "crVSplit"},
+    {crMultiDrag, "crMultiDrag"},
+    {crSQLWait, "crSQLWait"},
+    {crNo, "crNo"},
+    {crAppStart, "crAppStart"},
+    {crHelp, "crHelp"},
+    {crHandPoint, "crHandPoint"},
+    {crSizeAll, "crSizeAll"},
+    {0, nullptr},
 };
 
 [[maybe_unused]] const bool Registered = [] {
@@ -22,13 +38,17 @@ const TIdentMapEntry Cursors[] = {
 }();
 }  // namespace
 
-const TIdentMapEntry* CursorNames() { return Cursors; }
+const TIdentMapEntry* CursorNames() {
+  return Cursors;
+}
 
 bool IdentToCursor(std::string_view ident, int64_t& cursor) {
   return IdentToInt(ident, cursor, Cursors);
 }
 
-bool CursorToIdent(int64_t cursor, std::string& ident) { return IntToIdent(cursor, ident, Cursors); }
+bool CursorToIdent(int64_t cursor, std::string& ident) {
+  return IntToIdent(cursor, ident, Cursors);
+}
 
 std::string CursorToString(TCursor cursor) {
   std::string name;

@@ -63,8 +63,9 @@ class TClassBuilder {
                     "the setter must take the type that the getter returns");
     }
     ValueCategoryOf<T>();  // rejects types that cannot be published
-    auto info = std::make_unique<TPropInfo>(std::string(name), &FMeta, &TypeInfo<T>,
-                                            std::make_unique<TPropAccessor<C, T, G, S>>(getter, setter));
+    auto info =
+        std::make_unique<TPropInfo>(std::string(name), &FMeta, &TypeInfo<T>,
+                                    std::make_unique<TPropAccessor<C, T, G, S>>(getter, setter));
     TPropInfo& added = *info;
     FMeta.AddProperty(std::move(info));
     return TPropertyOptions<C, T>(added);
@@ -81,14 +82,13 @@ class TClassBuilder {
   void Field(std::string_view name, F* B::*field) {
     static_assert(std::is_base_of_v<B, C>);
     static_assert(std::is_base_of_v<TObject, F>, "published fields hold framework objects");
-    FMeta.FFields.push_back({std::string(name), &F::StaticClass,
-                             [field](TObject* instance, TObject* value) {
-                               if (value && !value->InheritsFrom(F::StaticClass()))
-                                 throw EInvalidCast(Format("A %s cannot be stored in a field of class %s",
-                                                           value->ClassName(),
-                                                           F::StaticClass()->ClassName()));
-                               static_cast<C*>(instance)->*field = static_cast<F*>(value);
-                             }});
+    FMeta.FFields.push_back(
+        {std::string(name), &F::StaticClass, [field](TObject* instance, TObject* value) {
+           if (value && !value->InheritsFrom(F::StaticClass()))
+             throw EInvalidCast(Format("A %s cannot be stored in a field of class %s",
+                                       value->ClassName(), F::StaticClass()->ClassName()));
+           static_cast<C*>(instance)->*field = static_cast<F*>(value);
+         }});
   }
 
  private:

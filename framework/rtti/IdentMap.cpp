@@ -17,8 +17,7 @@ std::vector<TIntegerConsts>& IntegerConsts() {
 }
 }  // namespace
 
-void RegisterIntegerConsts(PTypeInfo integerType, TIdentToInt identToInt,
-                           TIntToIdent intToIdent) {
+void RegisterIntegerConsts(PTypeInfo integerType, TIdentToInt identToInt, TIntToIdent intToIdent) {
   IntegerConsts().push_back({integerType, identToInt, intToIdent});
 }
 

@@ -68,6 +68,7 @@ const TPublishedField* TMetaClass::FindField(std::string_view name) const {
 std::vector<TClass> TMetaClass::GetFieldClasses() const {
   std::vector<TClass> classes;
   for (TClass c = this; c; c = c->FParent)
-    for (const TPublishedField& field : c->FFields) classes.push_back(field.FieldClass());
+    for (const TPublishedField& field : c->FFields)
+      classes.push_back(field.FieldClass());
   return classes;
 }

@@ -116,8 +116,7 @@ T* TMetaClass::Create(TComponent* owner) const {
 
 // Class references of framework classes are the type information of their pointers.
 template <typename C>
-  requires std::is_base_of_v<TObject, C>
-PTypeInfo TypeInfoOf(C* const*) {
+requires std::is_base_of_v<TObject, C> PTypeInfo TypeInfoOf(C* const*) {
   return C::StaticClass()->GetTypeInfo();
 }
 
@@ -129,11 +128,11 @@ PTypeInfo TypeInfoOf(C* const*) {
 //     PROPERTY(Width, GetWidth, SetWidth).Default(75);
 //     METHOD(Button1Click);
 //   }
-#define IMPLEMENT_CLASS(Class)                                                  \
-  TClass Class::StaticClass() {                                                 \
+#define IMPLEMENT_CLASS(Class)                                                        \
+  TClass Class::StaticClass() {                                                       \
     static const TMetaClass meta(std::type_identity<Class>{}, #Class, &ThisModule()); \
-    return &meta;                                                               \
-  }                                                                             \
+    return &meta;                                                                     \
+  }                                                                                   \
   void Class::DescribeClass([[maybe_unused]] TClassBuilder<Class>& Meta)
 
 #define PROPERTY(Name, Getter, Setter) Meta.Property(#Name, &ThisClass::Getter, &ThisClass::Setter)

@@ -15,13 +15,13 @@
 enum class TValueCategory { Ordinal, Float, String, Object, Method };
 
 template <typename T>
-constexpr bool IsFloatValue =
-    std::is_floating_point_v<T> ||
-    (std::is_class_v<T> && std::is_convertible_v<T, double> && std::is_constructible_v<T, double>);
+constexpr bool IsFloatValue = std::is_floating_point_v<T> ||
+                              (std::is_class_v<T> && std::is_convertible_v<T, double> &&
+                               std::is_constructible_v<T, double>);
 
 template <typename T>
 constexpr bool IsObjectValue =
-    std::is_pointer_v<T> && std::is_base_of_v<TObject, std::remove_pointer_t<T>>;
+    std::is_pointer_v<T>&& std::is_base_of_v<TObject, std::remove_pointer_t<T>>;
 
 template <typename T>
 constexpr TValueCategory ValueCategoryOf() {
@@ -144,8 +144,8 @@ class TPropAccessor final : public TPropAccess {
     if constexpr (Category == TValueCategory::Object) {
       using Target = std::remove_pointer_t<T>;
       if (value && !value->InheritsFrom(Target::StaticClass()))
-        throw EPropertyError(Format("Invalid property value: a %s is not a %s",
-                                    value->ClassName(), Target::StaticClass()->ClassName()));
+        throw EPropertyError(Format("Invalid property value: a %s is not a %s", value->ClassName(),
+                                    Target::StaticClass()->ClassName()));
       Set(instance, static_cast<T>(value));
     } else {
       TPropAccess::SetObject(instance, value);

@@ -8,16 +8,36 @@
   throw EPropertyError(Format("Property value is not %s value", wanted));
 }
 
-int64_t TPropAccess::GetOrd(TObject*) const { RaiseWrongCategory("an ordinal"); }
-void TPropAccess::SetOrd(TObject*, int64_t) const { RaiseWrongCategory("an ordinal"); }
-double TPropAccess::GetFloat(TObject*) const { RaiseWrongCategory("a floating point"); }
-void TPropAccess::SetFloat(TObject*, double) const { RaiseWrongCategory("a floating point"); }
-std::string TPropAccess::GetStr(TObject*) const { RaiseWrongCategory("a string"); }
-void TPropAccess::SetStr(TObject*, const std::string&) const { RaiseWrongCategory("a string"); }
-TObject* TPropAccess::GetObject(TObject*) const { RaiseWrongCategory("an object"); }
-void TPropAccess::SetObject(TObject*, TObject*) const { RaiseWrongCategory("an object"); }
-TMethod TPropAccess::GetMethod(TObject*) const { RaiseWrongCategory("a method"); }
-void TPropAccess::SetMethod(TObject*, const TMethod&) const { RaiseWrongCategory("a method"); }
+int64_t TPropAccess::GetOrd(TObject*) const {
+  RaiseWrongCategory("an ordinal");
+}
+void TPropAccess::SetOrd(TObject*, int64_t) const {
+  RaiseWrongCategory("an ordinal");
+}
+double TPropAccess::GetFloat(TObject*) const {
+  RaiseWrongCategory("a floating point");
+}
+void TPropAccess::SetFloat(TObject*, double) const {
+  RaiseWrongCategory("a floating point");
+}
+std::string TPropAccess::GetStr(TObject*) const {
+  RaiseWrongCategory("a string");
+}
+void TPropAccess::SetStr(TObject*, const std::string&) const {
+  RaiseWrongCategory("a string");
+}
+TObject* TPropAccess::GetObject(TObject*) const {
+  RaiseWrongCategory("an object");
+}
+void TPropAccess::SetObject(TObject*, TObject*) const {
+  RaiseWrongCategory("an object");
+}
+TMethod TPropAccess::GetMethod(TObject*) const {
+  RaiseWrongCategory("a method");
+}
+void TPropAccess::SetMethod(TObject*, const TMethod&) const {
+  RaiseWrongCategory("a method");
+}
 
 TPropInfo::TPropInfo(std::string name, TClass ownerClass, PTypeInfo (*typeGetter)(),
                      std::unique_ptr<TPropAccess> access)
@@ -26,7 +46,9 @@ TPropInfo::TPropInfo(std::string name, TClass ownerClass, PTypeInfo (*typeGetter
       FTypeGetter(typeGetter),
       FAccess(std::move(access)) {}
 
-bool TPropInfo::IsStored(TObject* instance) const { return !FStored || FStored(instance); }
+bool TPropInfo::IsStored(TObject* instance) const {
+  return !FStored || FStored(instance);
+}
 
 PPropInfo GetPropInfo(TClass aClass, std::string_view name, TTypeKinds kinds) {
   PPropInfo info = aClass ? aClass->FindProperty(name) : nullptr;
@@ -134,8 +156,8 @@ std::string GetEnumProp(TObject* instance, PPropInfo info) {
 void SetEnumProp(TObject* instance, PPropInfo info, std::string_view value) {
   const int64_t ordinal = GetEnumValue(info->GetPropType(), value);
   if (ordinal < 0 && info->GetPropType()->Kind == tkEnumeration)
-    throw EPropertyError(Format("Invalid enumeration name %s for property %s", std::string(value),
-                                info->GetName()));
+    throw EPropertyError(
+        Format("Invalid enumeration name %s for property %s", std::string(value), info->GetName()));
   SetOrdProp(instance, info, ordinal);
 }
 

@@ -18,8 +18,8 @@ TTypeInfo TTypeInfo::Ordinal(TTypeKind kind, std::string name, TOrdType ordType,
 
 TTypeInfo TTypeInfo::Enumeration(std::string name, std::vector<std::string> names,
                                  TOrdType ordType) {
-  TTypeInfo info = Ordinal(tkEnumeration, std::move(name), ordType, 0,
-                           static_cast<int64_t>(names.size()) - 1);
+  TTypeInfo info =
+      Ordinal(tkEnumeration, std::move(name), ordType, 0, static_cast<int64_t>(names.size()) - 1);
   info.NameList = std::move(names);
   return info;
 }
@@ -151,7 +151,8 @@ uint32_t StringToSet(PTypeInfo setType, std::string_view text) {
   uint32_t result = 0;
   for (const std::string& name : Detail::SplitNames(body)) {
     const int64_t element = GetEnumValue(setType->CompType, name);
-    if (element < 0 || element >= 32) throw EPropertyError(Format("Invalid property element: %s", name));
+    if (element < 0 || element >= 32)
+      throw EPropertyError(Format("Invalid property element: %s", name));
     result |= uint32_t{1} << element;
   }
   return result;
@@ -163,10 +164,10 @@ static TTypeInfo IntegerInfo(TTypeKind kind, const char* name) {
                             std::numeric_limits<T>::max());
 }
 
-#define FUNDAMENTAL_TYPE_INFO(Type, ...)                     \
-  PTypeInfo TypeInfoOf(const Type*) {                        \
-    static const TTypeInfo info = __VA_ARGS__;               \
-    return &info;                                            \
+#define FUNDAMENTAL_TYPE_INFO(Type, ...)       \
+  PTypeInfo TypeInfoOf(const Type*) {          \
+    static const TTypeInfo info = __VA_ARGS__; \
+    return &info;                              \
   }
 
 FUNDAMENTAL_TYPE_INFO(int8_t, IntegerInfo<int8_t>(tkInteger, "ShortInt"))

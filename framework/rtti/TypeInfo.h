@@ -143,17 +143,20 @@ PTypeInfo TypeInfo() {
 }
 
 template <typename T>
-concept HasTypeInfo = requires { TypeInfoOf(static_cast<const T*>(nullptr)); };
+concept HasTypeInfo = requires {
+  TypeInfoOf(static_cast<const T*>(nullptr));
+};
 
 // After `enum TAlign : uint8_t { alNone, alTop, ... };` publishes the enumeration with its
 // names. The names must be all the values, in order; the compiler checks the order.
-#define PUBLISHED_ENUM(Type, ...)                                                           \
-  static_assert(::Detail::IsSequentialEnum<Type>({__VA_ARGS__}),                            \
-                #Type ": list every value of the enumeration, in order, starting at 0");     \
-  inline PTypeInfo TypeInfoOf(const Type*) {                                                \
-    static const TTypeInfo info = TTypeInfo::Enumeration(                                  \
-        #Type, ::Detail::SplitNames(#__VA_ARGS__), ::Detail::OrdTypeOf<std::underlying_type_t<Type>>()); \
-    return &info;                                                                           \
+#define PUBLISHED_ENUM(Type, ...)                                                        \
+  static_assert(::Detail::IsSequentialEnum<Type>({__VA_ARGS__}),                         \
+                #Type ": list every value of the enumeration, in order, starting at 0"); \
+  inline PTypeInfo TypeInfoOf(const Type*) {                                             \
+    static const TTypeInfo info =                                                        \
+        TTypeInfo::Enumeration(#Type, ::Detail::SplitNames(#__VA_ARGS__),                \
+                               ::Detail::OrdTypeOf<std::underlying_type_t<Type>>());     \
+    return &info;                                                                        \
   }
 
 // Publishes TSet<ElementType> under the set type's name, such as TAnchors.
@@ -165,34 +168,34 @@ concept HasTypeInfo = requires { TypeInfoOf(static_cast<const T*>(nullptr)); };
 
 // A distinct integer type, declared as `enum TColor : int32_t { ... }` so that C++ keeps it
 // apart from int; its type information is an integer range.
-#define PUBLISHED_INTEGER(Type, MinValue, MaxValue)                                            \
-  inline PTypeInfo TypeInfoOf(const Type*) {                                                  \
-    static const TTypeInfo info =                                                             \
+#define PUBLISHED_INTEGER(Type, MinValue, MaxValue)                                               \
+  inline PTypeInfo TypeInfoOf(const Type*) {                                                      \
+    static const TTypeInfo info =                                                                 \
         TTypeInfo::Ordinal(tkInteger, #Type, ::Detail::OrdTypeOf<std::underlying_type_t<Type>>(), \
-                           MinValue, MaxValue);                                               \
-    return &info;                                                                             \
+                           MinValue, MaxValue);                                                   \
+    return &info;                                                                                 \
   }
 
 // A distinct string type: a class derived from std::string, declared with DECLARE_STRING_TYPE.
-#define PUBLISHED_STRING(Type)                                              \
-  inline PTypeInfo TypeInfoOf(const Type*) {                                \
-    static const TTypeInfo info = TTypeInfo::String(tkLString, #Type, 0);   \
-    return &info;                                                           \
+#define PUBLISHED_STRING(Type)                                            \
+  inline PTypeInfo TypeInfoOf(const Type*) {                              \
+    static const TTypeInfo info = TTypeInfo::String(tkLString, #Type, 0); \
+    return &info;                                                         \
   }
 
-#define DECLARE_STRING_TYPE(Type)                                  \
-  class Type : public std::string {                                \
-   public:                                                         \
-    using std::string::string;                                     \
-    Type() = default;                                              \
-    Type(const std::string& text) : std::string(text) {}           \
-    Type(std::string&& text) : std::string(std::move(text)) {}     \
-  };                                                               \
+#define DECLARE_STRING_TYPE(Type)                              \
+  class Type : public std::string {                            \
+   public:                                                     \
+    using std::string::string;                                 \
+    Type() = default;                                          \
+    Type(const std::string& text) : std::string(text) {}       \
+    Type(std::string&& text) : std::string(std::move(text)) {} \
+  };                                                           \
   PUBLISHED_STRING(Type)
 
 // A distinct floating-point type: a class that converts to and from double.
-#define PUBLISHED_FLOAT(Type, FloatKind)                                \
-  inline PTypeInfo TypeInfoOf(const Type*) {                            \
-    static const TTypeInfo info = TTypeInfo::Float(#Type, FloatKind);   \
-    return &info;                                                       \
+#define PUBLISHED_FLOAT(Type, FloatKind)                              \
+  inline PTypeInfo TypeInfoOf(const Type*) {                          \
+    static const TTypeInfo info = TTypeInfo::Float(#Type, FloatKind); \
+    return &info;                                                     \
   }

@@ -22,7 +22,9 @@ TFileStream::~TFileStream() {
   if (FFile) std::fclose(FFile);
 }
 
-size_t TFileStream::Read(void* buffer, size_t count) { return std::fread(buffer, 1, count, FFile); }
+size_t TFileStream::Read(void* buffer, size_t count) {
+  return std::fread(buffer, 1, count, FFile);
+}
 
 size_t TFileStream::Write(const void* buffer, size_t count) {
   return std::fwrite(buffer, 1, count, FFile);

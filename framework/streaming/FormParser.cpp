@@ -9,9 +9,15 @@
 namespace {
 constexpr int MaxNesting = 200;
 
-bool IsIdentStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIdentStart(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+bool IsIdentChar(char c) {
+  return IsIdentStart(c) || (c >= '0' && c <= '9');
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -67,8 +73,10 @@ bool TFormParser::PeekKeyword(std::string_view keyword) const {
 // After "object": true when an "=" follows the word, so "Object = 1" is a property.
 bool TFormParser::PeekPropertyAssignment() const {
   size_t p = FPos;
-  while (p < FText.size() && (IsIdentChar(FText[p]) || FText[p] == '.')) ++p;
-  while (p < FText.size() && static_cast<unsigned char>(FText[p]) <= ' ') ++p;
+  while (p < FText.size() && (IsIdentChar(FText[p]) || FText[p] == '.'))
+    ++p;
+  while (p < FText.size() && static_cast<unsigned char>(FText[p]) <= ' ')
+    ++p;
   return p < FText.size() && FText[p] == '=';
 }
 
@@ -88,8 +96,8 @@ std::string TFormParser::ParseIdent(const char* what) {
     Error(Format("%s expected but '%c' found", what, Peek()));
   }
   const size_t start = FPos;
-  while (!AtEnd() && (IsIdentChar(Peek()) || (Peek() == '.' && FPos + 1 < FText.size() &&
-                                              IsIdentStart(FText[FPos + 1]))))
+  while (!AtEnd() && (IsIdentChar(Peek()) ||
+                      (Peek() == '.' && FPos + 1 < FText.size() && IsIdentStart(FText[FPos + 1]))))
     ++FPos;
   return std::string(FText.substr(start, FPos - start));
 }
@@ -124,8 +132,9 @@ TFormObject TFormParser::ParseObject(int depth) {
     Error("a component name or class name cannot contain '.'");
   for (;;) {
     SkipBlanks();
-    if (AtEnd()) Error(Format("unexpected end of file; 'end' of %s expected",
-                              object.Name.empty() ? object.ClassName : object.Name));
+    if (AtEnd())
+      Error(Format("unexpected end of file; 'end' of %s expected",
+                   object.Name.empty() ? object.ClassName : object.Name));
     if (PeekKeyword("end")) {
       FPos += 3;
       return object;
@@ -197,7 +206,8 @@ void TFormParser::AppendStringPart(std::string& text) {
       if (hex) ++FPos;
       const size_t start = FPos;
       while (!AtEnd() && (hex ? HexDigit(Peek()) >= 0 : IsDigit(Peek()))) {
-        code = code * (hex ? 16 : 10) + static_cast<uint32_t>(hex ? HexDigit(Peek()) : Peek() - '0');
+        code =
+            code * (hex ? 16 : 10) + static_cast<uint32_t>(hex ? HexDigit(Peek()) : Peek() - '0');
         if (code > 0x10FFFF) Error("character code out of range");
         ++FPos;
       }
@@ -251,18 +261,21 @@ TFormValue TFormParser::ParseNumber() {
   }
   if (!IsDigit(Peek())) Error("digits expected");
   bool isFloat = false;
-  while (!AtEnd() && IsDigit(Peek())) ++FPos;
+  while (!AtEnd() && IsDigit(Peek()))
+    ++FPos;
   if (Peek() == '.' && FPos + 1 < FText.size() && IsDigit(FText[FPos + 1])) {
     isFloat = true;
     ++FPos;
-    while (!AtEnd() && IsDigit(Peek())) ++FPos;
+    while (!AtEnd() && IsDigit(Peek()))
+      ++FPos;
   }
   if (Peek() == 'e' || Peek() == 'E') {
     isFloat = true;
     ++FPos;
     if (Peek() == '+' || Peek() == '-') ++FPos;
     if (!IsDigit(Peek())) Error("exponent digits expected");
-    while (!AtEnd() && IsDigit(Peek())) ++FPos;
+    while (!AtEnd() && IsDigit(Peek()))
+      ++FPos;
   }
   const std::string_view number = FText.substr(start, FPos - start);
   if (isFloat) {
@@ -368,12 +381,14 @@ std::string PrintFormValue(const TFormValue& value, int indent) {
       return value.Text;
     case TFormValueKind::Set: {
       std::string text = "[";
-      for (size_t i = 0; i < value.Names.size(); ++i) text += (i ? ", " : "") + value.Names[i];
+      for (size_t i = 0; i < value.Names.size(); ++i)
+        text += (i ? ", " : "") + value.Names[i];
       return text + "]";
     }
     case TFormValueKind::List: {
       std::string text = "(";
-      for (const TFormValue& item : value.Items) text += "\n" + inner + PrintFormValue(item, indent + 2);
+      for (const TFormValue& item : value.Items)
+        text += "\n" + inner + PrintFormValue(item, indent + 2);
       return text + ")";
     }
     case TFormValueKind::Binary: {
@@ -397,7 +412,8 @@ static void PrintObject(const TFormObject& object, int indent, std::string& out)
   out += '\n';
   for (const TFormProperty& property : object.Properties)
     out += pad + "  " + property.Name + " = " + PrintFormValue(property.Value, indent + 2) + "\n";
-  for (const TFormObject& child : object.Children) PrintObject(child, indent + 2, out);
+  for (const TFormObject& child : object.Children)
+    PrintObject(child, indent + 2, out);
   out += pad + "end\n";
 }
 

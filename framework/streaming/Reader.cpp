@@ -100,7 +100,9 @@ void TReader::Watch(TComponent* component) {
 
 TReader::~TReader() = default;
 
-void TReader::SetFindGlobalComponent(TFindGlobalComponent lookup) { GlobalLookup = lookup; }
+void TReader::SetFindGlobalComponent(TFindGlobalComponent lookup) {
+  GlobalLookup = lookup;
+}
 
 void TReader::PropertyError(const std::string& message) const {
   throw EReadError(Format("Error reading %s on line %d: %s", FPropPath, FPropLine, message));
@@ -121,7 +123,8 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
       FCreated.push_back(root);
     } else {
       TClass c = root->ClassType();
-      while (c && !SameText(c->ClassName(), tree.ClassName)) c = c->ClassParent();
+      while (c && !SameText(c->ClassName(), tree.ClassName))
+        c = c->ClassParent();
       if (!c)
         PropertyError(Format("a form of class %s cannot be read into a %s", tree.ClassName,
                              root->ClassName()));
@@ -133,7 +136,8 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
     if (!tree.Name.empty()) root->SetName(tree.Name);
     ReadComponentBody(root, tree);
     ResolveFixups();
-    for (TComponent* component : FLoaded) component->FComponentState.Exclude(csReading);
+    for (TComponent* component : FLoaded)
+      component->FComponentState.Exclude(csReading);
     const std::vector<TComponent*> loaded = FLoaded;
     for (TComponent* component : loaded)
       if (std::find(FLoaded.begin(), FLoaded.end(), component) != FLoaded.end())
@@ -143,7 +147,8 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
     throw;
   } catch (const Exception& e) {
     CleanUp();
-    throw EReadError(Format("Error reading %s on line %d: %s", FPropPath, FPropLine, e.GetMessage()));
+    throw EReadError(
+        Format("Error reading %s on line %d: %s", FPropPath, FPropLine, e.GetMessage()));
   } catch (...) {
     CleanUp();
     throw;
@@ -155,7 +160,8 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
 }
 
 void TReader::CleanUp() {
-  for (TComponent* component : FLoaded) component->FComponentState -= {csLoading, csReading};
+  for (TComponent* component : FLoaded)
+    component->FComponentState -= {csLoading, csReading};
   FLoaded.clear();
   FFixups.clear();
   // Owners come before what they own, so the last created goes first.
@@ -177,8 +183,10 @@ TClass TReader::FindComponentClass(const TFormObject& object) const {
 }
 
 void TReader::ReadComponentBody(TComponent* component, const TFormObject& object) {
-  for (const TFormProperty& property : object.Properties) ReadProperty(component, property);
-  for (const TFormObject& child : object.Children) ReadChild(component, child);
+  for (const TFormProperty& property : object.Properties)
+    ReadProperty(component, property);
+  for (const TFormObject& child : object.Children)
+    ReadChild(component, child);
 }
 
 void TReader::ReadChild(TComponent* parent, const TFormObject& object) {
@@ -199,8 +207,8 @@ void TReader::ReadChild(TComponent* parent, const TFormObject& object) {
 }
 
 void TReader::ReadProperty(TComponent* component, const TFormProperty& property) {
-  const std::string owner = component->GetName().empty() ? component->ClassName()
-                                                         : std::string(component->GetName());
+  const std::string owner =
+      component->GetName().empty() ? component->ClassName() : std::string(component->GetName());
   FPropPath = owner + "." + property.Name;
   FPropLine = property.Line;
   try {
@@ -230,7 +238,8 @@ void TReader::ReadPropValue(TObject* instance, PPropInfo info, const TFormValue&
   PTypeInfo type = info->GetPropType();
   auto expect = [&](TFormValueKind kind) {
     if (value.Kind != kind)
-      PropertyError(Format("Invalid property value %s: %s expected", ValueText(value), KindName(kind)));
+      PropertyError(
+          Format("Invalid property value %s: %s expected", ValueText(value), KindName(kind)));
   };
   auto invalid = [&]() { PropertyError(Format("Invalid property value %s", ValueText(value))); };
   if (!info->IsWritable()) PropertyError(Format("Property %s is read-only", info->GetName()));
@@ -332,8 +341,8 @@ void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& r
   if (FDefinedFound || !FDefinedValue || !readData || !SameText(name, FDefinedName)) return;
   FDefinedFound = true;
   if (FDefinedValue->Kind != TFormValueKind::Binary)
-    PropertyError(Format("Invalid property value %s: binary data expected",
-                         ValueText(*FDefinedValue)));
+    PropertyError(
+        Format("Invalid property value %s: binary data expected", ValueText(*FDefinedValue)));
   const auto& bytes = FDefinedValue->Bytes;
   TMemoryStream stream(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   readData(&stream);
@@ -347,13 +356,17 @@ const TFormValue& TReader::CurrentValue(const char* expected) const {
   return cursor.Items[cursor.Position];
 }
 
-void TReader::Advance() { ++FCursor.back().Position; }
+void TReader::Advance() {
+  ++FCursor.back().Position;
+}
 
 bool TReader::EndOfList() const {
   return FCursor.empty() || FCursor.back().Position >= FCursor.back().Count;
 }
 
-TFormValueKind TReader::NextValue() const { return CurrentValue("a value").Kind; }
+TFormValueKind TReader::NextValue() const {
+  return CurrentValue("a value").Kind;
+}
 
 void TReader::ReadListBegin() {
   const TFormValue& list = CurrentValue("a list");
@@ -363,7 +376,8 @@ void TReader::ReadListBegin() {
 }
 
 void TReader::ReadListEnd() {
-  if (FCursor.size() < 2 || !EndOfList()) PropertyError("Invalid property value: end of list expected");
+  if (FCursor.size() < 2 || !EndOfList())
+    PropertyError("Invalid property value: end of list expected");
   FCursor.pop_back();
   Advance();
 }
@@ -402,7 +416,8 @@ double TReader::ReadFloat() {
 
 bool TReader::ReadBoolean() {
   const TFormValue& value = CurrentValue("True or False");
-  if (value.Kind != TFormValueKind::Ident || (!SameText(value.Text, "True") && !SameText(value.Text, "False")))
+  if (value.Kind != TFormValueKind::Ident ||
+      (!SameText(value.Text, "True") && !SameText(value.Text, "False")))
     PropertyError(Format("Invalid property value %s: True or False expected", ValueText(value)));
   Advance();
   return SameText(value.Text, "True");
@@ -421,7 +436,8 @@ TComponent* TReader::FindReferencedComponent(const std::string& name) const {
   TComponent* current = FRoot->FindComponent(parts[0]);
   if (!current && SameText(parts[0], FRoot->GetName())) current = FRoot;
   if (!current && GlobalLookup) current = GlobalLookup(parts[0]);
-  for (size_t i = 1; current && i < parts.size(); ++i) current = current->FindComponent(parts[i]);
+  for (size_t i = 1; current && i < parts.size(); ++i)
+    current = current->FindComponent(parts[i]);
   return current;
 }
 

@@ -17,7 +17,9 @@ int64_t TStream::GetSize() {
   return size;
 }
 
-void TStream::SetSize(int64_t) { throw EStreamError("Stream size cannot be changed"); }
+void TStream::SetSize(int64_t) {
+  throw EStreamError("Stream size cannot be changed");
+}
 
 void TStream::ReadBuffer(void* buffer, size_t count) {
   if (count != 0 && Read(buffer, count) != count) throw EReadError("Stream read error");
@@ -34,7 +36,8 @@ int64_t TStream::CopyFrom(TStream* source, int64_t count) {
   }
   std::vector<char> buffer(static_cast<size_t>(std::min<int64_t>(count, 65536)));
   for (int64_t left = count; left > 0;) {
-    const size_t chunk = static_cast<size_t>(std::min<int64_t>(left, static_cast<int64_t>(buffer.size())));
+    const size_t chunk =
+        static_cast<size_t>(std::min<int64_t>(left, static_cast<int64_t>(buffer.size())));
     source->ReadBuffer(buffer.data(), chunk);
     WriteBuffer(buffer.data(), chunk);
     left -= static_cast<int64_t>(chunk);

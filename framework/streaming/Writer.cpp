@@ -81,7 +81,8 @@ void TWriter::WriteProperty(TPersistent* instance, PPropInfo info, const std::st
       case tkSet: {
         std::vector<std::string> names;
         for (int64_t element = 0; element < 32; ++element)
-          if (value & (int64_t{1} << element)) names.push_back(GetEnumName(type->CompType, element));
+          if (value & (int64_t{1} << element))
+            names.push_back(GetEnumName(type->CompType, element));
         add(TFormValue::OfSet(std::move(names)));
         return;
       }
@@ -92,7 +93,8 @@ void TWriter::WriteProperty(TPersistent* instance, PPropInfo info, const std::st
   }
   switch (type->Kind) {
     case tkFloat:
-      if (const double value = GetFloatProp(instance, info); value != 0) add(TFormValue::OfFloat(value));
+      if (const double value = GetFloatProp(instance, info); value != 0)
+        add(TFormValue::OfFloat(value));
       return;
     case tkString:
     case tkLString:
@@ -127,7 +129,8 @@ std::string TWriter::ReferenceName(TComponent* component) const {
   if (component == FRoot) return FRoot->GetName();
   if (component->GetName().empty()) return std::string();
   std::string path = component->GetName();
-  for (TComponent* owner = component->GetOwner(); owner && owner != FRoot; owner = owner->GetOwner()) {
+  for (TComponent* owner = component->GetOwner(); owner && owner != FRoot;
+       owner = owner->GetOwner()) {
     if (owner->GetName().empty()) break;
     path = owner->GetName() + "." + path;
   }
@@ -180,9 +183,21 @@ void TWriter::WriteListEnd() {
   AddValue(std::move(list));
 }
 
-void TWriter::WriteString(const std::string& value) { AddValue(TFormValue::OfString(value)); }
-void TWriter::WriteIdent(const std::string& value) { AddValue(TFormValue::OfIdent(value)); }
-void TWriter::WriteInteger(int64_t value) { AddValue(TFormValue::OfInteger(value)); }
-void TWriter::WriteFloat(double value) { AddValue(TFormValue::OfFloat(value)); }
-void TWriter::WriteBoolean(bool value) { AddValue(TFormValue::OfIdent(value ? "True" : "False")); }
-void TWriter::WriteChar(char value) { AddValue(TFormValue::OfString(std::string(1, value))); }
+void TWriter::WriteString(const std::string& value) {
+  AddValue(TFormValue::OfString(value));
+}
+void TWriter::WriteIdent(const std::string& value) {
+  AddValue(TFormValue::OfIdent(value));
+}
+void TWriter::WriteInteger(int64_t value) {
+  AddValue(TFormValue::OfInteger(value));
+}
+void TWriter::WriteFloat(double value) {
+  AddValue(TFormValue::OfFloat(value));
+}
+void TWriter::WriteBoolean(bool value) {
+  AddValue(TFormValue::OfIdent(value ? "True" : "False"));
+}
+void TWriter::WriteChar(char value) {
+  AddValue(TFormValue::OfString(std::string(1, value)));
+}

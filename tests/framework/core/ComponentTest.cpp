@@ -61,7 +61,9 @@ class TWholenessWatcher : public TComponent {
 }  // namespace
 
 IMPLEMENT_CLASS(TListener) {}
-IMPLEMENT_CLASS(TPanelForm) { FIELD(OkButton); }
+IMPLEMENT_CLASS(TPanelForm) {
+  FIELD(OkButton);
+}
 IMPLEMENT_CLASS(TWholeness) {}
 IMPLEMENT_CLASS(TWholenessWatcher) {}
 

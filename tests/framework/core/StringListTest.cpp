@@ -3,16 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "core/Component.h"
 #include "core/Exception.h"
 #include "core/List.h"
 #include "core/Module.h"
 #include "core/StringList.h"
-#include "core/Component.h"
 
 namespace {
 std::vector<std::string> Items(const TStrings& strings) {
   std::vector<std::string> items;
-  for (int i = 0; i < strings.GetCount(); ++i) items.push_back(strings.Get(i));
+  for (int i = 0; i < strings.GetCount(); ++i)
+    items.push_back(strings.Get(i));
   return items;
 }
 
@@ -32,7 +33,8 @@ IMPLEMENT_CLASS(TChangeCounter) {}
 TEST(StringListTest, SortedListsKeepCaseInsensitiveOrder) {
   TStringList list;
   list.SetSorted(true);
-  for (const char* s : {"pear", "Apple", "banana", "apricot"}) list.Add(s);
+  for (const char* s : {"pear", "Apple", "banana", "apricot"})
+    list.Add(s);
   EXPECT_EQ(Items(list), (std::vector<std::string>{"Apple", "apricot", "banana", "pear"}));
   int index = -1;
   EXPECT_TRUE(list.Find("BANANA", index));

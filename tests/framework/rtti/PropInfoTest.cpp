@@ -13,7 +13,8 @@ PUBLISHED_ENUM(TShape, shCircle, shSquare, shStar)
 using TShapes = TSet<TShape>;
 PUBLISHED_SET(TShapes, TShape)
 
-DECLARE_EVENT(TCountEvent, void(TObject* Sender, int& Count), "Sender: TObject; var Count: Integer");
+DECLARE_EVENT(TCountEvent, void(TObject* Sender, int& Count),
+              "Sender: TObject; var Count: Integer");
 
 class TGadget : public TPersistent {
   DECLARE_CLASS(TGadget, TPersistent);
@@ -106,14 +107,16 @@ IMPLEMENT_CLASS(TAbstractThing) {}
 
 static std::vector<std::string> Names(const std::vector<PPropInfo>& list) {
   std::vector<std::string> names;
-  for (PPropInfo info : list) names.push_back(info->GetName());
+  for (PPropInfo info : list)
+    names.push_back(info->GetName());
   return names;
 }
 
 TEST(PropInfoTest, PropertiesComeInheritedFirstInDeclarationOrder) {
-  EXPECT_EQ(Names(GetPropList(TWidget::StaticClass())),
-            (std::vector<std::string>{"Size", "Shape", "Title", "Level", "Letter", "Enabled", "Shapes",
-                                      "Color", "Ratio", "Part", "OnClick", "OnCount", "Version"}));
+  EXPECT_EQ(
+      Names(GetPropList(TWidget::StaticClass())),
+      (std::vector<std::string>{"Size", "Shape", "Title", "Level", "Letter", "Enabled", "Shapes",
+                                "Color", "Ratio", "Part", "OnClick", "OnCount", "Version"}));
   // A property published again keeps its ancestor's place and takes the new declaration.
   const auto fancy = GetPropList(TFancyWidget::StaticClass());
   EXPECT_EQ(fancy[1]->GetName(), "Shape");

@@ -5,8 +5,8 @@
 #include "core/ClassRegistry.h"
 #include "core/Module.h"
 #include "streaming/Filer.h"
-#include "streaming/Stream.h"
 #include "streaming/Reader.h"
+#include "streaming/Stream.h"
 #include "streaming/Writer.h"
 
 namespace StreamingFixtures {
@@ -27,7 +27,8 @@ TWidget::TWidget(TComponent* owner)
 
 TWidget::~TWidget() {
   SetParentComponent(nullptr);
-  for (TWidget* child : Children) child->FParent = nullptr;
+  for (TWidget* child : Children)
+    child->FParent = nullptr;
   FStyle->Free();
   FItems->Free();
 }
@@ -54,19 +55,20 @@ void TWidget::DefineProperties(TFiler* filer) {
         Glyph.resize(static_cast<size_t>(stream->GetSize()));
         stream->ReadBuffer(Glyph.data(), Glyph.size());
       },
-      [this](TStream* stream) { stream->WriteBuffer(Glyph.data(), Glyph.size()); },
-      !Glyph.empty());
+      [this](TStream* stream) { stream->WriteBuffer(Glyph.data(), Glyph.size()); }, !Glyph.empty());
   filer->DefineProperty(
       "Widths",
       [this](TReader* reader) {
         Widths.clear();
         reader->ReadListBegin();
-        while (!reader->EndOfList()) Widths.push_back(static_cast<int>(reader->ReadInteger()));
+        while (!reader->EndOfList())
+          Widths.push_back(static_cast<int>(reader->ReadInteger()));
         reader->ReadListEnd();
       },
       [this](TWriter* writer) {
         writer->WriteListBegin();
-        for (int width : Widths) writer->WriteInteger(width);
+        for (int width : Widths)
+          writer->WriteInteger(width);
         writer->WriteListEnd();
       },
       !Widths.empty());
@@ -75,7 +77,8 @@ void TWidget::DefineProperties(TFiler* filer) {
 void TWidget::Loaded() {
   auto* form = dynamic_cast<TTestForm*>(GetOwner());
   if (form) {
-    std::string entry = std::string(GetName()) + (GetComponentState().Contains(csLoading) ? " loading" : "");
+    std::string entry =
+        std::string(GetName()) + (GetComponentState().Contains(csLoading) ? " loading" : "");
     if (GetComponentState().Contains(csReading)) entry += " reading";
     if (Buddy) entry += " buddy=" + std::string(Buddy->GetName());
     form->LoadLog.push_back(entry);
@@ -89,7 +92,8 @@ void TWidget::GetChildren(const TGetChildProc& proc, TComponent* root) {
 }
 
 void TComposite::GetChildren(const TGetChildProc& proc, TComponent* root) {
-  for (int i = 0; i < GetComponentCount(); ++i) proc(GetComponent(i));
+  for (int i = 0; i < GetComponentCount(); ++i)
+    proc(GetComponent(i));
 }
 
 void TTestForm::GetChildren(const TGetChildProc& proc, TComponent* root) {

@@ -21,7 +21,8 @@ PUBLISHED_ENUM(TBorder, bdLeft, bdTop, bdRight, bdBottom)
 using TBorders = TSet<TBorder>;
 PUBLISHED_SET(TBorders, TBorder)
 DECLARE_STRING_TYPE(TWidgetCaption)
-DECLARE_EVENT(TCountEvent, void(TObject* Sender, int& Count), "Sender: TObject; var Count: Integer");
+DECLARE_EVENT(TCountEvent, void(TObject* Sender, int& Count),
+              "Sender: TObject; var Count: Integer");
 
 // A persistent sub-object, written as dotted properties.
 class TStyle : public TPersistent {

@@ -4,10 +4,10 @@
 
 #include "core/Exception.h"
 #include "core/Module.h"
+#include "framework/streaming/StreamingFixtures.h"
 #include "streaming/MemoryStream.h"
 #include "streaming/Reader.h"
 #include "streaming/ResourceStream.h"
-#include "framework/streaming/StreamingFixtures.h"
 #include "streaming/Writer.h"
 
 using namespace StreamingFixtures;
@@ -60,7 +60,8 @@ TTestForm* BuildForm() {
   ok->SetBuddy(cancel);
   ok->OnClick = MakeMethod<&TTestForm::ButtonClick>(form);
   ok->OnCount = MakeMethod<&TTestForm::CountItems>(form);
-  for (int i = 0; i < 40; ++i) ok->Glyph.push_back(static_cast<uint8_t>(i * 7));
+  for (int i = 0; i < 40; ++i)
+    ok->Glyph.push_back(static_cast<uint8_t>(i * 7));
   ok->Widths = {64, 80};
   cancel->Color = static_cast<TColor>(0x123456);
   inner->SetBuddy(ok);
@@ -190,8 +191,9 @@ TEST_F(StreamingTest, LoadedRunsOnEveryComponentOnceTheTreeIsComplete) {
   auto* form = dynamic_cast<TTestForm*>(ReadText(text));
   ASSERT_NE(form, nullptr);
   // In reading order; each still loading, no longer reading, references already bound.
-  EXPECT_EQ(form->LoadLog, (std::vector<std::string>{"Panel1 loading", "OkButton loading buddy=CancelButton",
-                                                     "CancelButton loading"}));
+  EXPECT_EQ(form->LoadLog,
+            (std::vector<std::string>{"Panel1 loading", "OkButton loading buddy=CancelButton",
+                                      "CancelButton loading"}));
   for (int i = 0; i < form->GetComponentCount(); ++i)
     EXPECT_FALSE(form->GetComponent(i)->GetComponentState().Contains(csLoading));
   EXPECT_FALSE(form->GetComponentState().Contains(csLoading));
@@ -200,7 +202,8 @@ TEST_F(StreamingTest, LoadedRunsOnEveryComponentOnceTheTreeIsComplete) {
 
 TEST_F(StreamingTest, ReadingIntoAnExistingRootKeepsItsIdentity) {
   TTestForm form(nullptr);
-  ReadText("object Main: TTestForm\n  object OkButton: TWidget\n    Width = 5\n  end\nend\n", &form);
+  ReadText("object Main: TTestForm\n  object OkButton: TWidget\n    Width = 5\n  end\nend\n",
+           &form);
   EXPECT_EQ(form.GetName(), "Main");
   ASSERT_NE(form.OkButton, nullptr);
   EXPECT_EQ(form.OkButton->Width, 5);
@@ -266,63 +269,92 @@ TEST_P(StreamingErrorTest, RaisesAReadErrorAndFreesWhatItCreated) {
 INSTANTIATE_TEST_SUITE_P(
     EveryReadError, StreamingErrorTest,
     ::testing::Values(
-        TBadForm{"object F: TNoSuchForm\nend\n", "Error reading F on line 1: Class TNoSuchForm not found"},
+        TBadForm{"object F: TNoSuchForm\nend\n",
+                 "Error reading F on line 1: Class TNoSuchForm not found"},
         TBadForm{"object F: TTestForm\n  object OkButton: TNoSuchWidget\n  end\nend\n",
                  "Error reading OkButton on line 2: Class TNoSuchWidget not found"},
-        TBadForm{"object F: TTestForm\n  object A: TWidget\n  end\n  object B: TStyle\n  end\nend\n",
-                 "Error reading B on line 4: Class TStyle not found"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = 3\n    Bogus = 1\n  end\nend\n",
+        TBadForm{
+            "object F: TTestForm\n  object A: TWidget\n  end\n  object B: TStyle\n  end\nend\n",
+            "Error reading B on line 4: Class TStyle not found"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = 3\n    Bogus = 1\n  "
+                 "end\nend\n",
                  "Error reading OkButton.Bogus on line 4: Property Bogus does not exist"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = 'wide'\n  end\nend\n",
-                 "Error reading OkButton.Width on line 3: Invalid property value wide: an integer expected"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Level = 300\n  end\nend\n",
-                 "Error reading OkButton.Level on line 3: Value 300 is out of range for property Level"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Alignment = taJustify\n  end\nend\n",
+        TBadForm{
+            "object F: TTestForm\n  object OkButton: TWidget\n    Width = 'wide'\n  end\nend\n",
+            "Error reading OkButton.Width on line 3: Invalid property value wide: an integer "
+            "expected"},
+        TBadForm{
+            "object F: TTestForm\n  object OkButton: TWidget\n    Level = 300\n  end\nend\n",
+            "Error reading OkButton.Level on line 3: Value 300 is out of range for property Level"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Alignment = taJustify\n  "
+                 "end\nend\n",
                  "Error reading OkButton.Alignment on line 3: Invalid property value taJustify"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Borders = [bdLeft, bdMiddle]\n  end\nend\n",
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Borders = [bdLeft, "
+                 "bdMiddle]\n  end\nend\n",
                  "Error reading OkButton.Borders on line 3: Invalid set element bdMiddle"},
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Visible = Yes\n  end\nend\n",
                  "Error reading OkButton.Visible on line 3: Invalid property value Yes"},
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Caption = 12\n  end\nend\n",
-                 "Error reading OkButton.Caption on line 3: Invalid property value 12: a string expected"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Color = clNotAColour\n  end\nend\n",
+                 "Error reading OkButton.Caption on line 3: Invalid property value 12: a string "
+                 "expected"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Color = clNotAColour\n  "
+                 "end\nend\n",
                  "Error reading OkButton.Color on line 3: Invalid property value clNotAColour"},
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Ratio = fast\n  end\nend\n",
-                 "Error reading OkButton.Ratio on line 3: Invalid property value fast: a number expected"},
+                 "Error reading OkButton.Ratio on line 3: Invalid property value fast: a number "
+                 "expected"},
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Key = 'ab'\n  end\nend\n",
                  "Error reading OkButton.Key on line 3: Invalid property value ab"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Style.Weight = 3\n  end\nend\n",
-                 "Error reading OkButton.Style.Weight on line 3: Property Weight does not exist"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width.Size = 3\n  end\nend\n",
-                 "Error reading OkButton.Width.Size on line 3: Property Width has no sub-properties"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Items.Strings = 5\n  end\nend\n",
-                 "Error reading OkButton.Items.Strings on line 3: Invalid property value 5: a list expected"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Items.Strings = (\n      'a'\n      7)\n  end\nend\n",
-                 "Error reading OkButton.Items.Strings on line 3: Invalid property value 7: a string expected"},
+        TBadForm{
+            "object F: TTestForm\n  object OkButton: TWidget\n    Style.Weight = 3\n  end\nend\n",
+            "Error reading OkButton.Style.Weight on line 3: Property Weight does not exist"},
+        TBadForm{
+            "object F: TTestForm\n  object OkButton: TWidget\n    Width.Size = 3\n  end\nend\n",
+            "Error reading OkButton.Width.Size on line 3: Property Width has no sub-properties"},
+        TBadForm{
+            "object F: TTestForm\n  object OkButton: TWidget\n    Items.Strings = 5\n  end\nend\n",
+            "Error reading OkButton.Items.Strings on line 3: Invalid property value 5: a list "
+            "expected"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Items.Strings = (\n      "
+                 "'a'\n      7)\n  end\nend\n",
+                 "Error reading OkButton.Items.Strings on line 3: Invalid property value 7: a "
+                 "string expected"},
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Glyph = 'abc'\n  end\nend\n",
-                 "Error reading OkButton.Glyph on line 3: Invalid property value abc: binary data expected"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Buddy = Nobody\n  end\nend\n",
-                 "Error reading OkButton.Buddy on line 3: Component Nobody not found"},
-        TBadForm{"object F: TTestForm\n  object C: TComposite\n  end\n  object OkButton: TWidget\n    Buddy = C\n  end\nend\n",
-                 "Error reading OkButton.Buddy on line 5: Invalid property value: a TComposite is not a TWidget"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    OnClick = NoSuchHandler\n  end\nend\n",
-                 "Error reading OkButton.OnClick on line 3: Method NoSuchHandler not found in TTestForm"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    OnClick = CountItems\n  end\nend\n",
-                 "Error reading OkButton.OnClick on line 3: Invalid property value: the method's parameters do not match"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n  end\n  object okbutton: TWidget\n  end\nend\n",
+                 "Error reading OkButton.Glyph on line 3: Invalid property value abc: binary data "
+                 "expected"},
+        TBadForm{
+            "object F: TTestForm\n  object OkButton: TWidget\n    Buddy = Nobody\n  end\nend\n",
+            "Error reading OkButton.Buddy on line 3: Component Nobody not found"},
+        TBadForm{"object F: TTestForm\n  object C: TComposite\n  end\n  object OkButton: TWidget\n "
+                 "   Buddy = C\n  end\nend\n",
+                 "Error reading OkButton.Buddy on line 5: Invalid property value: a TComposite is "
+                 "not a TWidget"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    OnClick = NoSuchHandler\n  "
+                 "end\nend\n",
+                 "Error reading OkButton.OnClick on line 3: Method NoSuchHandler not found in "
+                 "TTestForm"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    OnClick = CountItems\n  "
+                 "end\nend\n",
+                 "Error reading OkButton.OnClick on line 3: Invalid property value: the method's "
+                 "parameters do not match"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n  end\n  object okbutton: "
+                 "TWidget\n  end\nend\n",
                  "Error reading okbutton on line 4: A component named okbutton already exists"},
         TBadForm{"object F: TTestForm\n  object 1Button: TWidget\n  end\nend\n",
                  "Syntax error on line 2: component name or class name expected but '1' found"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Caption = 'open\n  end\nend\n",
-                 "Syntax error on line 3: unterminated string"},
+        TBadForm{
+            "object F: TTestForm\n  object OkButton: TWidget\n    Caption = 'open\n  end\nend\n",
+            "Syntax error on line 3: unterminated string"},
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width 3\n  end\nend\n",
                  "Syntax error on line 3: '=' expected but '3' found"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = 3\n", 
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = 3\n",
                  "Syntax error on line 4: unexpected end of file; 'end' of OkButton expected"},
-        TBadForm{"object F: TTestForm\nend\nend\n", "Syntax error on line 3: text after the final 'end'"},
+        TBadForm{"object F: TTestForm\nend\nend\n",
+                 "Syntax error on line 3: text after the final 'end'"},
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Glyph = {0A1}\n  end\nend\n",
                  "Syntax error on line 3: hexadecimal byte expected in binary data"},
-        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = 99999999999999999999\n  end\nend\n",
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = "
+                 "99999999999999999999\n  end\nend\n",
                  "Syntax error on line 3: integer 99999999999999999999 out of range"},
         TBadForm{"inherited F: TTestForm\nend\n",
                  "Syntax error on line 1: inherited forms are not supported; 'object' expected"},
@@ -330,7 +362,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StreamingTest, DeeplyNestedInputIsRefusedWithoutExhaustingTheStack) {
   std::string text = "object F: TTestForm\n  Tag = ";
-  for (int i = 0; i < 100000; ++i) text += '(';
+  for (int i = 0; i < 100000; ++i)
+    text += '(';
   try {
     ReadText(text);
     ADD_FAILURE();
@@ -340,14 +373,16 @@ TEST_F(StreamingTest, DeeplyNestedInputIsRefusedWithoutExhaustingTheStack) {
 }
 
 TEST_F(StreamingTest, StringsJoinPiecesAndCharacterCodes) {
-  auto* root = dynamic_cast<TTestForm*>(ReadText(
-      "object F: TTestForm\n"
-      "  object OkButton: TWidget\n"
-      "    Caption = 'line one'#13#10 +\n"
-      "      'line two '#1064#$41\n"
-      "  end\n"
-      "end\n"));
+  auto* root =
+      dynamic_cast<TTestForm*>(ReadText("object F: TTestForm\n"
+                                        "  object OkButton: TWidget\n"
+                                        "    Caption = 'line one'#13#10 +\n"
+                                        "      'line two '#1064#$41\n"
+                                        "  end\n"
+                                        "end\n"));
   ASSERT_NE(root, nullptr);
-  EXPECT_EQ(root->OkButton->Caption, "line one\r\nline two \xD0\xA8" "A");
+  EXPECT_EQ(root->OkButton->Caption,
+            "line one\r\nline two \xD0\xA8"
+            "A");
   root->Free();
 }
