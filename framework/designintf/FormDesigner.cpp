@@ -1,0 +1,5 @@
+#include "designintf/FormDesigner.h"
+
+#include "core/Module.h"
+
+IMPLEMENT_CLASS(TFormDesigner) {}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "designintf/ClassProperty.h"
+
+// String lists (TStrings and descendants): a class property whose dialog edits the lines.
+class TStringListProperty : public TClassProperty {
+  DECLARE_CLASS(TStringListProperty, TClassProperty);
+
+ public:
+  TStringListProperty() = default;
+
+  TPropertyAttributes GetAttributes() override;
+  // Opens the lines editor. It needs forms and controls, which come later; until then nothing
+  // happens.
+  void Edit() override;
+};
