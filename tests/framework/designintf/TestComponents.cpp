@@ -45,11 +45,6 @@ IMPLEMENT_CLASS(TTestWidget) {
 
 TTestWidget::TTestWidget(TComponent* owner) : TComponent(owner) {}
 
-TTestWidget::~TTestWidget() {
-  FBorder->Free();
-  FLines->Free();
-}
-
 void TTestWidget::SetCount(int32_t value) {
   if (value > CountLimit) throw EInvalidOperation("Count above the limit");
   FCount = value;

@@ -3,6 +3,7 @@
 // Components whose published properties cover every kind the property editors handle.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "controls/Caption.h"
@@ -52,14 +53,13 @@ class TTestWidget : public TComponent {
 
  public:
   explicit TTestWidget(TComponent* owner);
-  ~TTestWidget() override;
 
   int32_t GetCount() const { return FCount; }
   // Refuses values above CountLimit, so that tests can make one component of a selection fail.
   void SetCount(int32_t value);
-  TTestBorder* GetBorder() const { return FBorder; }
+  TTestBorder* GetBorder() const { return FBorder.get(); }
   void SetBorder(TTestBorder* value) { FBorder->Assign(value); }
-  TStrings* GetLines() const { return FLines; }
+  TStrings* GetLines() const { return FLines.get(); }
   void SetLines(TStrings* value) { FLines->Assign(value); }
   TTestWidget* GetBuddy() const { return FBuddy; }
   void SetBuddy(TTestWidget* value);
@@ -90,8 +90,8 @@ class TTestWidget : public TComponent {
 
  private:
   int32_t FCount = 0;
-  TTestBorder* FBorder = new TTestBorder;
-  TStringList* FLines = new TStringList;
+  std::unique_ptr<TTestBorder> FBorder = std::make_unique<TTestBorder>();
+  std::unique_ptr<TStringList> FLines = std::make_unique<TStringList>();
   TTestWidget* FBuddy = nullptr;
 };
 
