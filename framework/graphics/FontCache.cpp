@@ -54,6 +54,7 @@ TFontCache::TFontCache() {
 TFontCache::~TFontCache() {
   FFonts.clear();
   if (FLibrary) FT_Done_FreeType(FLibrary);
+  FcFini();
 }
 
 // VM_FONT_DIRS lists further directories (separated by ':') whose font files programs and
