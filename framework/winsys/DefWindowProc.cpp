@@ -13,19 +13,34 @@ constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
 constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
 
 bool IsButtonDown(UINT message) {
-  return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-         message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN || message == WM_NCMBUTTONDOWN;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
 }
 
 LRESULT SetCursorFor(TWindow& window, WPARAM wParam, LPARAM lParam) {
-  if (window.IsChild() && window.Parent && !window.Parent->IsDesktop() &&
-      System().Send(window.Parent, WM_SETCURSOR, wParam, lParam))
-    return TRUE;
+  // Parents decide first; the beep for a refused click comes from the top of that chain.
+  const bool hasParent = window.IsChild() && window.Parent && !window.Parent->IsDesktop();
+  if (hasParent && System().Send(window.Parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
   const int hit = static_cast<int16_t>(LOWORD(lParam));
   const char* shape = IDC_ARROW;
   switch (hit) {
     case HTERROR:
-      if (IsButtonDown(HIWORD(lParam))) MessageBeep(0);
+      if (!hasParent && IsButtonDown(HIWORD(lParam))) MessageBeep(0);
       break;
     case HTCLIENT:
       if (window.Class && window.Class->Cursor) {

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "winsys/Input.h"
 #include "winsys/Rect.h"
 #include "winsys/WinTypes.h"
 
@@ -18,12 +19,12 @@ class TTestDriver {
   TTestDriver& operator=(const TTestDriver&) = delete;
 
   void MoveTo(int x, int y);
-  void Press(int button = 0);
-  void Release(int button = 0);
+  void Press(int button = MouseLeft);
+  void Release(int button = MouseLeft);
   // Moves to (x, y), presses and releases.
-  void Click(int x, int y, int button = 0);
+  void Click(int x, int y, int button = MouseLeft);
   // Two clicks at (x, y) within the double-click time.
-  void DoubleClick(int x, int y, int button = 0);
+  void DoubleClick(int x, int y, int button = MouseLeft);
   // Presses at (fromX, fromY), moves to (toX, toY) in steps, releases.
   void Drag(int fromX, int fromY, int toX, int toY, int steps = 4);
   void KeyDown(int virtualKey);
