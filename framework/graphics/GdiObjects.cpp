@@ -233,8 +233,9 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 
 BOOL DeleteObject(HGDIOBJ object) {
   TGdiObject* target = TGdiTable::Instance().Find(object);
-  if (!target || target->Kind() == TGdiKind::DeviceContext || target->SelectCount > 0) return FALSE;
+  if (!target || target->Kind() == TGdiKind::DeviceContext) return FALSE;
   if (target->IsStock()) return TRUE;
+  if (target->SelectCount > 0) return FALSE;
   return TGdiTable::Instance().Remove(object) ? TRUE : FALSE;
 }
 
