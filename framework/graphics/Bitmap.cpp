@@ -166,12 +166,9 @@ void TBitmap::Assign(TPersistent* source) {
 void TBitmap::Draw(TCanvas* canvas, const TRect& rect) {
   if (Empty() || !canvas || rect.IsEmpty()) return;
   if (GetTransparent() || rect.Width() != FWidth || rect.Height() != FHeight) return DrawTransparent(canvas, rect);
-  HDC source = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(source, FHandle);
-  BitBlt(canvas->GetHandle(), rect.Left, rect.Top, FWidth, FHeight, source, 0, 0,
+  // The bitmap's own canvas holds it selected: it is the source.
+  BitBlt(canvas->GetHandle(), rect.Left, rect.Top, FWidth, FHeight, GetCanvas()->GetHandle(), 0, 0,
          static_cast<DWORD>(canvas->GetCopyMode()));
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 // Stretches with the nearest pixel and, when transparent, leaves the transparent colour out.
