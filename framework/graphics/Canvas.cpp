@@ -83,8 +83,10 @@ void TCanvas::RequireState(uint8_t state) {
     FState |= csBrushValid;
   }
   if (state & csBrushValid) {
-    SetBkColor(dc, ColorToRGB(FBrush->GetColor()));
-    SetBkMode(dc, FBrush->GetStyle() == bsClear ? TRANSPARENT : OPAQUE);
+    // Only a solid brush paints a background: hatches and clear brushes let it show through.
+    const bool solid = FBrush->GetStyle() == bsSolid;
+    SetBkColor(dc, ColorToRGB(FBrush->GetColor()) ^ (solid ? 0 : 0xFFFFFF));
+    SetBkMode(dc, solid ? OPAQUE : TRANSPARENT);
   }
   if ((state & csFontValid) && !(FState & csFontValid)) {
     HGDIOBJ old = SelectObject(dc, FFont->GetHandle());

@@ -61,7 +61,8 @@ class TCanvas : public TPersistent {
   void StretchDraw(const TRect& rect, TGraphic* graphic);
   // Copies source's sourceRect to rect with CopyMode (same sizes only).
   void CopyRect(const TRect& rect, TCanvas* source, const TRect& sourceRect);
-  // Text at (x, y) in Font over Brush (transparent with bsClear); the pen moves past it.
+  // Text at (x, y) in Font over Brush (transparent unless the brush is solid); the pen moves
+  // past it.
   void TextOut(int x, int y, const std::string& text);
   // Text at (x, y) clipped to rect, which is filled with the brush unless it is bsClear.
   void TextRect(const TRect& rect, int x, int y, const std::string& text);
