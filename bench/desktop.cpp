@@ -9,8 +9,11 @@
 #include "winsys/WinUser.h"
 
 namespace {
+int CellPaints = 0;
+
 LRESULT CellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_PAINT) return DefWindowProc(window, message, wParam, lParam);
+  ++CellPaints;
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   TRect client;
@@ -37,17 +40,23 @@ void FullRepaint(benchmark::State& state) {
   frame.lpszClassName = "BenchFrame";
   RegisterClass(&frame);
   for (int w = 0; w < 3; ++w) {
-    HWND top = CreateWindowEx(0, "BenchFrame", "Window", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE,
-                              40 + w * 300, 40 + w * 120, 600, 500, nullptr, nullptr, nullptr, nullptr);
+    HWND top =
+        CreateWindowEx(0, "BenchFrame", "Window", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE,
+                       40 + w * 300, 40 + w * 120, 600, 500, nullptr, nullptr, nullptr, nullptr);
     for (int i = 0; i < 20; ++i)
-      CreateWindowEx(0, "BenchCell", "", WS_CHILD | WS_VISIBLE, 10 + (i % 4) * 140, 10 + (i / 4) * 80, 130, 70,
-                     top, reinterpret_cast<HMENU>(static_cast<intptr_t>(i + 1)), nullptr, nullptr);
+      CreateWindowEx(0, "BenchCell", "", WS_CHILD | WS_VISIBLE, 10 + (i % 4) * 140,
+                     10 + (i / 4) * 80, 130, 70, top,
+                     reinterpret_cast<HMENU>(static_cast<intptr_t>(i + 1)), nullptr, nullptr);
   }
   ProcessPendingMessages();
+  CellPaints = 0;
   for (auto _ : state) {
-    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    RedrawWindow(nullptr, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     ProcessPendingMessages();
   }
+  state.counters["cells_per_repaint"] =
+      static_cast<double>(CellPaints) / static_cast<double>(state.iterations());
 }
 BENCHMARK(FullRepaint)->Unit(benchmark::kMillisecond);
 }  // namespace

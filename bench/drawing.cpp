@@ -56,7 +56,8 @@ void FillSmallRects(benchmark::State& state) {
   HBRUSH brush = CreateSolidBrush(RGB(200, 10, 10));
   for (auto _ : state)
     for (int i = 0; i < 1000; ++i) {
-      const TRect rect = Bounds((i * 37) % (ScreenWidth - 40), (i * 53) % (ScreenHeight - 20), 40, 20);
+      const TRect rect =
+          Bounds((i * 37) % (ScreenWidth - 40), (i * 53) % (ScreenHeight - 20), 40, 20);
       FillRect(target.Dc, &rect, brush);
     }
   state.SetItemsProcessed(state.iterations() * 1000);

@@ -58,7 +58,8 @@ void PaintLines(TCanvas& canvas, int left, int top) {
 }
 
 void PaintBrushes(TCanvas& canvas, int left, int top) {
-  const TBrushStyle styles[] = {bsSolid, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross};
+  const TBrushStyle styles[] = {bsSolid,     bsHorizontal, bsVertical, bsFDiagonal,
+                                bsBDiagonal, bsCross,      bsDiagCross};
   const TColor colors[] = {clTeal, clRed, clBlue, clGreen, clPurple, clOlive, clMaroon};
   canvas.GetPen()->SetColor(clBlack);
   for (int i = 0; i < 7; ++i) {
@@ -110,7 +111,8 @@ void PaintFonts(HDC dc, int left, int top) {
   Text(dc, left, top + 96, mono, RGB(0, 96, 0), "Courier New: monospaced 0123456789");
   Text(dc, left, top + 118, static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), 0,
        "The built-in System font: exact everywhere");
-  for (HFONT font : {title, serif, crisp, smooth, mono}) DeleteObject(font);
+  for (HFONT font : {title, serif, crisp, smooth, mono})
+    DeleteObject(font);
 }
 
 LRESULT CALLBACK_PaintingWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -179,9 +181,11 @@ void PaintList(HWND window, HDC dc) {
   for (int row = TopRow; row < RowCount && (row - TopRow) * RowHeight < client.Bottom; ++row) {
     const TRect line{0, (row - TopRow) * RowHeight, client.Right, (row - TopRow + 1) * RowHeight};
     const bool selected = row == SelectedRow;
-    SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : (row % 2 ? COLOR_WINDOW : COLOR_INFOBK)));
+    SetBkColor(dc,
+               GetSysColor(selected ? COLOR_HIGHLIGHT : (row % 2 ? COLOR_WINDOW : COLOR_INFOBK)));
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    const std::string text = "Row " + std::to_string(row + 1) + "   value " + std::to_string((row * 37) % 101);
+    const std::string text =
+        "Row " + std::to_string(row + 1) + "   value " + std::to_string((row * 37) % 101);
     ExtTextOut(dc, 6, line.Top + 2, ETO_OPAQUE | ETO_CLIPPED, &line, text.c_str(),
                static_cast<UINT>(text.size()), nullptr);
   }
@@ -206,13 +210,24 @@ LRESULT CALLBACK_ListWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_VSCROLL: {
       const int page = VisibleRows(window);
       switch (LOWORD(wParam)) {
-        case SB_LINEUP: ScrollTo(window, TopRow - 1); break;
-        case SB_LINEDOWN: ScrollTo(window, TopRow + 1); break;
-        case SB_PAGEUP: ScrollTo(window, TopRow - page); break;
-        case SB_PAGEDOWN: ScrollTo(window, TopRow + page); break;
+        case SB_LINEUP:
+          ScrollTo(window, TopRow - 1);
+          break;
+        case SB_LINEDOWN:
+          ScrollTo(window, TopRow + 1);
+          break;
+        case SB_PAGEUP:
+          ScrollTo(window, TopRow - page);
+          break;
+        case SB_PAGEDOWN:
+          ScrollTo(window, TopRow + page);
+          break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: ScrollTo(window, HIWORD(wParam)); break;
-        default: break;
+        case SB_THUMBPOSITION:
+          ScrollTo(window, HIWORD(wParam));
+          break;
+        default:
+          break;
       }
       return 0;
     }
@@ -227,9 +242,11 @@ LRESULT CALLBACK_ListWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_KEYDOWN:
       if (wParam == VK_DOWN || wParam == VK_UP) {
-        SelectedRow = std::max(0, std::min(RowCount - 1, SelectedRow + (wParam == VK_DOWN ? 1 : -1)));
+        SelectedRow =
+            std::max(0, std::min(RowCount - 1, SelectedRow + (wParam == VK_DOWN ? 1 : -1)));
         if (SelectedRow < TopRow) ScrollTo(window, SelectedRow);
-        if (SelectedRow >= TopRow + VisibleRows(window)) ScrollTo(window, SelectedRow - VisibleRows(window) + 1);
+        if (SelectedRow >= TopRow + VisibleRows(window))
+          ScrollTo(window, SelectedRow - VisibleRows(window) + 1);
         InvalidateRect(window, nullptr, FALSE);
       }
       return 0;
@@ -262,10 +279,11 @@ int main(int argc, char** argv) {
   RegisterDemoClass("DemoPainting", &CALLBACK_PaintingWindow, COLOR_WINDOW);
   RegisterDemoClass("DemoList", &CALLBACK_ListWindow, COLOR_WINDOW);
   const DWORD frame = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-  HWND painting = CreateWindowEx(0, "DemoPainting", "Painting", frame | WS_VISIBLE, 60, 50, 640, 440,
-                                 nullptr, nullptr, nullptr, nullptr);
-  HWND list = CreateWindowEx(WS_EX_CLIENTEDGE, "DemoList", "Scrolling list", frame | WS_VSCROLL | WS_VISIBLE,
-                             560, 300, 420, 340, nullptr, nullptr, nullptr, nullptr);
+  HWND painting = CreateWindowEx(0, "DemoPainting", "Painting", frame | WS_VISIBLE, 60, 50, 640,
+                                 440, nullptr, nullptr, nullptr, nullptr);
+  HWND list = CreateWindowEx(WS_EX_CLIENTEDGE, "DemoList", "Scrolling list",
+                             frame | WS_VSCROLL | WS_VISIBLE, 560, 300, 420, 340, nullptr, nullptr,
+                             nullptr, nullptr);
   if (!painting || !list) {
     std::fprintf(stderr, "winsys-demo: cannot create the windows\n");
     return 1;

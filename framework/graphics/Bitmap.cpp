@@ -90,7 +90,9 @@ void TBitmap::ReleaseCanvasHandle() {
   if (FCanvas) FCanvas->Release();
 }
 
-void TBitmap::Changed() { TGraphic::Changed(); }
+void TBitmap::Changed() {
+  TGraphic::Changed();
+}
 
 void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
@@ -155,7 +157,8 @@ void TBitmap::Assign(TPersistent* source) {
   if (other == this) return;
   SetSize(0, 0);
   SetSize(other->FWidth, other->FHeight);
-  for (int y = 0; y < FHeight; ++y) std::copy_n(other->ScanLine(y), FWidth, ScanLine(y));
+  for (int y = 0; y < FHeight; ++y)
+    std::copy_n(other->ScanLine(y), FWidth, ScanLine(y));
   FPixelFormat = other->FPixelFormat;
   FTransparentColor = other->FTransparentColor;
   FTransparentMode = other->FTransparentMode;
@@ -165,7 +168,8 @@ void TBitmap::Assign(TPersistent* source) {
 
 void TBitmap::Draw(TCanvas* canvas, const TRect& rect) {
   if (Empty() || !canvas || rect.IsEmpty()) return;
-  if (GetTransparent() || rect.Width() != FWidth || rect.Height() != FHeight) return DrawTransparent(canvas, rect);
+  if (GetTransparent() || rect.Width() != FWidth || rect.Height() != FHeight)
+    return DrawTransparent(canvas, rect);
   // The bitmap's own canvas holds it selected: it is the source.
   BitBlt(canvas->GetHandle(), rect.Left, rect.Top, FWidth, FHeight, GetCanvas()->GetHandle(), 0, 0,
          static_cast<DWORD>(canvas->GetCopyMode()));
@@ -239,6 +243,6 @@ void TBitmap::WriteData(TStream* stream) {
 
 void TBitmap::DefineProperties(TFiler* filer) {
   filer->DefineBinaryProperty(
-      "Data", [this](TStream* stream) { ReadData(stream); }, [this](TStream* stream) { WriteData(stream); },
-      !Empty());
+      "Data", [this](TStream* stream) { ReadData(stream); },
+      [this](TStream* stream) { WriteData(stream); }, !Empty());
 }

@@ -10,8 +10,19 @@
 
 class TModule;
 
-enum TPixelFormat : uint8_t { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
-PUBLISHED_ENUM(TPixelFormat, pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom)
+enum TPixelFormat : uint8_t {
+  pfDevice,
+  pf1bit,
+  pf4bit,
+  pf8bit,
+  pf15bit,
+  pf16bit,
+  pf24bit,
+  pf32bit,
+  pfCustom
+};
+PUBLISHED_ENUM(TPixelFormat, pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit,
+               pfCustom)
 
 enum TTransparentMode : uint8_t { tmAuto, tmFixed };
 PUBLISHED_ENUM(TTransparentMode, tmAuto, tmFixed)

@@ -5,7 +5,7 @@
 
 namespace {
 constexpr int GlyphColumns = 5;
-constexpr int GlyphRows = 9;       // 7 above the baseline, 2 below
+constexpr int GlyphRows = 9;  // 7 above the baseline, 2 below
 constexpr int RowsAboveBaseline = 7;
 
 // One row per byte, bit 4 the leftmost column; characters 0x20..0x7E.

@@ -8,7 +8,9 @@ IMPLEMENT_CLASS(TBrush) {
   PROPERTY(Style, GetStyle, SetStyle).Default(bsSolid);
 }
 
-TBrush::~TBrush() { FreeHandle(); }
+TBrush::~TBrush() {
+  FreeHandle();
+}
 
 void TBrush::FreeHandle() {
   if (FHandle) DeleteObject(FHandle);

@@ -26,7 +26,9 @@ TCanvas::~TCanvas() {
   FPen->Free();
 }
 
-void TCanvas::CreateHandle() { throw EInvalidOperation("Canvas does not allow drawing"); }
+void TCanvas::CreateHandle() {
+  throw EInvalidOperation("Canvas does not allow drawing");
+}
 
 HDC TCanvas::GetHandle() {
   if (!FHandle) CreateHandle();
@@ -112,7 +114,9 @@ TRect TCanvas::GetClipRect() {
   return rect;
 }
 
-void TCanvas::MoveTo(int x, int y) { MoveToEx(GetHandle(), x, y, nullptr); }
+void TCanvas::MoveTo(int x, int y) {
+  MoveToEx(GetHandle(), x, y, nullptr);
+}
 
 void TCanvas::LineTo(int x, int y) {
   RequireState(csPenValid | csBrushValid);
@@ -165,8 +169,8 @@ void TCanvas::StretchDraw(const TRect& rect, TGraphic* graphic) {
 void TCanvas::CopyRect(const TRect& rect, TCanvas* source, const TRect& sourceRect) {
   if (!source) return;
   RequireState(csBrushValid);
-  BitBlt(FHandle, rect.Left, rect.Top, rect.Width(), rect.Height(), source->GetHandle(), sourceRect.Left,
-         sourceRect.Top, static_cast<DWORD>(FCopyMode));
+  BitBlt(FHandle, rect.Left, rect.Top, rect.Width(), rect.Height(), source->GetHandle(),
+         sourceRect.Left, sourceRect.Top, static_cast<DWORD>(FCopyMode));
   Changed();
 }
 

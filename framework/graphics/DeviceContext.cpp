@@ -91,8 +91,8 @@ HGDIOBJ TDeviceContext::Select(HGDIOBJ object, TGdiKind kind) {
     case TGdiKind::Bitmap: {
       // A bitmap goes into one memory context at a time (the stock one into any number).
       TGdiObject* bitmap = TGdiTable::Instance().Find(object);
-      if (!FMemory || !bitmap || (bitmap->SelectCount > 0 && !bitmap->IsStock() &&
-                                  object != FState.Bitmap))
+      if (!FMemory || !bitmap ||
+          (bitmap->SelectCount > 0 && !bitmap->IsStock() && object != FState.Bitmap))
         return nullptr;
       slot = &FState.Bitmap;
       FClipValid = false;
@@ -110,7 +110,8 @@ HGDIOBJ TDeviceContext::Select(HGDIOBJ object, TGdiKind kind) {
 
 int TDeviceContext::Save() {
   FSaved.push_back(FState);
-  for (HGDIOBJ object : {FState.Pen, FState.Brush, FState.Font, FState.Bitmap}) Retain(object);
+  for (HGDIOBJ object : {FState.Pen, FState.Brush, FState.Font, FState.Bitmap})
+    Retain(object);
   return static_cast<int>(FSaved.size());
 }
 
@@ -119,7 +120,8 @@ bool TDeviceContext::Restore(int level) {
   if (level < 0) level = depth + 1 + level;
   if (level < 1 || level > depth) return false;
   while (static_cast<int>(FSaved.size()) >= level) {
-    for (HGDIOBJ object : {FState.Pen, FState.Brush, FState.Font, FState.Bitmap}) Release(object);
+    for (HGDIOBJ object : {FState.Pen, FState.Brush, FState.Font, FState.Bitmap})
+      Release(object);
     FState = std::move(FSaved.back());
     FSaved.pop_back();
   }
@@ -191,26 +193,29 @@ BOOL DeleteDC(HDC dc) {
 }
 
 int SaveDC(HDC dc) {
-  return WithDC(dc, [](TDeviceContext& c) { return c.Save(); }, 0);
+  return WithDC(
+      dc, [](TDeviceContext& c) { return c.Save(); }, 0);
 }
 
 BOOL RestoreDC(HDC dc, int level) {
-  return WithDC(dc, [level](TDeviceContext& c) { return c.Restore(level) ? TRUE : FALSE; }, FALSE);
+  return WithDC(
+      dc, [level](TDeviceContext& c) { return c.Restore(level) ? TRUE : FALSE; }, FALSE);
 }
 
-#define DC_STATE_ACCESSORS(Type, Name, Field, Failure)                          \
-  Type Set##Name(HDC dc, Type value) {                                          \
-    return WithDC(                                                              \
-        dc,                                                                     \
-        [value](TDeviceContext& c) {                                            \
-          Type old = c.State().Field;                                           \
-          c.State().Field = value;                                              \
-          return old;                                                           \
-        },                                                                      \
-        Type(Failure));                                                         \
-  }                                                                             \
-  Type Get##Name(HDC dc) {                                                      \
-    return WithDC(dc, [](TDeviceContext& c) { return c.State().Field; }, Type(Failure)); \
+#define DC_STATE_ACCESSORS(Type, Name, Field, Failure)                         \
+  Type Set##Name(HDC dc, Type value) {                                         \
+    return WithDC(                                                             \
+        dc,                                                                    \
+        [value](TDeviceContext& c) {                                           \
+          Type old = c.State().Field;                                          \
+          c.State().Field = value;                                             \
+          return old;                                                          \
+        },                                                                     \
+        Type(Failure));                                                        \
+  }                                                                            \
+  Type Get##Name(HDC dc) {                                                     \
+    return WithDC(                                                             \
+        dc, [](TDeviceContext& c) { return c.State().Field; }, Type(Failure)); \
   }
 
 DC_STATE_ACCESSORS(COLORREF, TextColor, TextColor, CLR_INVALID)
@@ -220,41 +225,47 @@ DC_STATE_ACCESSORS(UINT, TextAlign, TextAlign, 0xFFFFFFFF)
 
 int SetBkMode(HDC dc, int mode) {
   if (mode != OPAQUE && mode != TRANSPARENT) return 0;
-  return WithDC(dc, [mode](TDeviceContext& c) { return std::exchange(c.State().BkMode, mode); }, 0);
+  return WithDC(
+      dc, [mode](TDeviceContext& c) { return std::exchange(c.State().BkMode, mode); }, 0);
 }
 
 int GetBkMode(HDC dc) {
-  return WithDC(dc, [](TDeviceContext& c) { return c.State().BkMode; }, 0);
+  return WithDC(
+      dc, [](TDeviceContext& c) { return c.State().BkMode; }, 0);
 }
 
 int SetROP2(HDC dc, int mode) {
   if (mode < R2_BLACK || mode > R2_WHITE) return 0;
-  return WithDC(dc, [mode](TDeviceContext& c) { return std::exchange(c.State().Rop2, mode); }, 0);
+  return WithDC(
+      dc, [mode](TDeviceContext& c) { return std::exchange(c.State().Rop2, mode); }, 0);
 }
 
 int GetROP2(HDC dc) {
-  return WithDC(dc, [](TDeviceContext& c) { return c.State().Rop2; }, 0);
+  return WithDC(
+      dc, [](TDeviceContext& c) { return c.State().Rop2; }, 0);
 }
 
 namespace {
 BOOL SetOrigin(HDC dc, TPoint TDeviceContext::TState::*field, int x, int y, TPoint* old) {
-  return WithDC(dc,
-                [&](TDeviceContext& c) {
-                  if (old) *old = c.State().*field;
-                  c.State().*field = {x, y};
-                  return TRUE;
-                },
-                FALSE);
+  return WithDC(
+      dc,
+      [&](TDeviceContext& c) {
+        if (old) *old = c.State().*field;
+        c.State().*field = {x, y};
+        return TRUE;
+      },
+      FALSE);
 }
 
 BOOL GetOrigin(HDC dc, TPoint TDeviceContext::TState::*field, TPoint* origin) {
   if (!origin) return FALSE;
-  return WithDC(dc,
-                [&](TDeviceContext& c) {
-                  *origin = c.State().*field;
-                  return TRUE;
-                },
-                FALSE);
+  return WithDC(
+      dc,
+      [&](TDeviceContext& c) {
+        *origin = c.State().*field;
+        return TRUE;
+      },
+      FALSE);
 }
 }  // namespace
 

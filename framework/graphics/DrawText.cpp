@@ -21,7 +21,8 @@ TLine StripPrefix(const std::string& text, bool process) {
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '&' && i + 1 < text.size()) {
       ++i;
-      if (text[i] != '&' && line.PrefixIndex < 0) line.PrefixIndex = static_cast<int>(line.Text.size());
+      if (text[i] != '&' && line.PrefixIndex < 0)
+        line.PrefixIndex = static_cast<int>(line.Text.size());
     }
     line.Text += text[i];
   }
@@ -63,7 +64,8 @@ std::vector<std::string> SplitLines(HDC dc, const std::string& text, UINT format
   size_t start = 0;
   while (true) {
     const size_t end = text.find('\n', start);
-    std::string part = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    std::string part =
+        text.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (!part.empty() && part.back() == '\r') part.pop_back();
     paragraphs.push_back(part);
     if (end == std::string::npos) break;
@@ -96,7 +98,8 @@ std::string WithEllipsis(HDC dc, const std::string& text, int width) {
   std::string cut = text;
   while (!cut.empty() && Width(dc, cut + "...") > width) {
     cut.pop_back();
-    while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) cut.pop_back();
+    while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80)
+      cut.pop_back();
   }
   return cut + "...";
 }
@@ -105,7 +108,8 @@ void UnderlinePrefix(HDC dc, const TLine& line, int x, int baseline) {
   if (line.PrefixIndex < 0) return;
   const int left = x + Width(dc, line.Text.substr(0, line.PrefixIndex));
   size_t end = static_cast<size_t>(line.PrefixIndex) + 1;
-  while (end < line.Text.size() && (static_cast<unsigned char>(line.Text[end]) & 0xC0) == 0x80) ++end;
+  while (end < line.Text.size() && (static_cast<unsigned char>(line.Text[end]) & 0xC0) == 0x80)
+    ++end;
   const int right = x + Width(dc, line.Text.substr(0, end));
   HBRUSH brush = CreateSolidBrush(GetTextColor(dc));
   const TRect bar{left, baseline + 1, right, baseline + 2};
@@ -131,7 +135,8 @@ int DrawText(HDC dc, const char* text, int count, TRect* rect, UINT format) {
   const int lineHeight = metrics.tmHeight;
   const int textHeight = lineHeight * static_cast<int>(lines.size());
   int widest = 0;
-  for (const TLine& line : lines) widest = std::max(widest, Width(dc, line.Text));
+  for (const TLine& line : lines)
+    widest = std::max(widest, Width(dc, line.Text));
   if (format & DT_CALCRECT) {
     rect->Right = rect->Left + widest;
     rect->Bottom = rect->Top + textHeight;
@@ -153,7 +158,8 @@ int DrawText(HDC dc, const char* text, int count, TRect* rect, UINT format) {
       x = rect->Left + (rect->Width() - width) / 2;
     else if (format & DT_RIGHT)
       x = rect->Right - width;
-    ExtTextOut(dc, x, y, clip, rect, line.Text.data(), static_cast<UINT>(line.Text.size()), nullptr);
+    ExtTextOut(dc, x, y, clip, rect, line.Text.data(), static_cast<UINT>(line.Text.size()),
+               nullptr);
     if (!(format & DT_HIDEPREFIX)) UnderlinePrefix(dc, line, x, y + metrics.tmAscent);
     y += lineHeight;
   }

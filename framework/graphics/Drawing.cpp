@@ -14,11 +14,11 @@ struct TDashes {
   int Lengths[6];
 };
 constexpr TDashes DashStyles[] = {
-    {0, {}},                    // solid
-    {2, {6, 2}},                // dash
-    {2, {1, 1}},                // dot: every other pixel
-    {4, {6, 2, 2, 2}},          // dash dot
-    {6, {6, 2, 2, 2, 2, 2}},    // dash dot dot
+    {0, {}},                  // solid
+    {2, {6, 2}},              // dash
+    {2, {1, 1}},              // dot: every other pixel
+    {4, {6, 2, 2, 2}},        // dash dot
+    {6, {6, 2, 2, 2, 2, 2}},  // dash dot dot
 };
 
 // Where a styled line is in its dash pattern.
@@ -41,7 +41,9 @@ class TDashCursor {
   int FStep = 0;
 };
 
-bool IsStyled(int style) { return style >= PS_DASH && style <= PS_DASHDOTDOT; }
+bool IsStyled(int style) {
+  return style >= PS_DASH && style <= PS_DASHDOTDOT;
+}
 
 template <typename F>
 void ForEachClipped(TDeviceContext& dc, const TRect& surfaceRect, F f) {
@@ -66,11 +68,13 @@ void CosmeticLine(TDeviceContext& dc, TSurface& surface, TPoint from, TPoint to,
   const bool styled = IsStyled(pen.Style);
   if (!styled && (from.Y == to.Y || from.X == to.X)) {
     // Horizontal and vertical lines are spans.
-    TRect span = from.Y == to.Y
-                     ? TRect{std::min(from.X, to.X + 1), from.Y, std::max(from.X + 1, to.X), from.Y + 1}
-                     : TRect{from.X, std::min(from.Y, to.Y + 1), from.X + 1, std::max(from.Y + 1, to.Y)};
+    TRect span =
+        from.Y == to.Y
+            ? TRect{std::min(from.X, to.X + 1), from.Y, std::max(from.X + 1, to.X), from.Y + 1}
+            : TRect{from.X, std::min(from.Y, to.Y + 1), from.X + 1, std::max(from.Y + 1, to.Y)};
     if (from == to) return;
-    ForEachClipped(dc, span, [&](const TRect& part) { Raster::MixSolid(surface, part, color, rop2); });
+    ForEachClipped(dc, span,
+                   [&](const TRect& part) { Raster::MixSolid(surface, part, color, rop2); });
     return;
   }
   const uint32_t gap = ColorRefToPixel(dc.State().BkColor);
@@ -163,7 +167,8 @@ void MixRect(TDeviceContext& dc, const TRect& surfaceRect, uint32_t pixel) {
 // The brush of a FillRect call: a handle, or a system colour index plus one.
 TGdiBrush* ResolveBrush(HBRUSH brush) {
   const auto value = reinterpret_cast<uintptr_t>(brush);
-  if (value >= 1 && value <= SystemColorCount) return FindBrush(GetSysColorBrush(static_cast<int>(value - 1)));
+  if (value >= 1 && value <= SystemColorCount)
+    return FindBrush(GetSysColorBrush(static_cast<int>(value - 1)));
   return FindBrush(brush);
 }
 
@@ -176,18 +181,21 @@ void PaintBrush(TDeviceContext& dc, const TRect& surfaceRect, const TGdiBrush& b
       for (int y = part.Top; y < part.Bottom; ++y) {
         uint32_t* row = surface->Row(y);
         for (int x = part.Left; x < part.Right; ++x) {
-          const uint32_t p = brush.Pattern[((y - pattern.Origin.Y) & 7) * 8 + ((x - pattern.Origin.X) & 7)];
+          const uint32_t p =
+              brush.Pattern[((y - pattern.Origin.Y) & 7) * 8 + ((x - pattern.Origin.X) & 7)];
           row[x] = Raster::Mix(rop2, p, row[x]);
         }
       }
     });
     return;
   }
-  ForEachClipped(dc, surfaceRect, [&](const TRect& part) { Raster::MixBrush(*surface, part, pattern, rop2); });
+  ForEachClipped(dc, surfaceRect,
+                 [&](const TRect& part) { Raster::MixBrush(*surface, part, pattern, rop2); });
 }
 
 TRect Normalized(int left, int top, int right, int bottom) {
-  return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
+  return {std::min(left, right), std::min(top, bottom), std::max(left, right),
+          std::max(top, bottom)};
 }
 }  // namespace
 
@@ -217,7 +225,8 @@ BOOL LineTo(HDC dc, int x, int y) {
 BOOL Polyline(HDC dc, const TPoint* points, int count) {
   TDeviceContext* context = FindDC(dc);
   if (!context || !points || count < 2) return FALSE;
-  for (int i = 1; i < count; ++i) DrawLine(*context, points[i - 1], points[i]);
+  for (int i = 1; i < count; ++i)
+    DrawLine(*context, points[i - 1], points[i]);
   return TRUE;
 }
 
@@ -231,7 +240,8 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
   const int rop2 = context->State().Rop2;
   if (!pen || pen->Style == PS_NULL) {
     // Without a pen the platform fills one pixel less to the right and bottom.
-    if (brush) PaintBrush(*context, {rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1}, *brush, rop2);
+    if (brush)
+      PaintBrush(*context, {rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1}, *brush, rop2);
     return TRUE;
   }
   const int w = std::min({pen->Width, (rect.Width() + 1) / 2, (rect.Height() + 1) / 2});
@@ -242,7 +252,8 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     const int l = rect.Left - origin.X, t = rect.Top - origin.Y;
     const int r = rect.Right - 1 - origin.X, b = rect.Bottom - 1 - origin.Y;
     const TPoint corners[] = {{l, t}, {r, t}, {r, b}, {l, b}, {l, t}};
-    for (int i = 0; i < 4; ++i) DrawLine(*context, corners[i], corners[i + 1]);
+    for (int i = 0; i < 4; ++i)
+      DrawLine(*context, corners[i], corners[i + 1]);
     return TRUE;
   }
   // The outline's four bands never overlap, so each pixel is mixed once.
@@ -272,7 +283,8 @@ int FrameRect(HDC dc, const TRect* rect, HBRUSH brush) {
   if (!context || !rect || !fill || rect->IsEmpty()) return 0;
   const TRect r = context->ToSurface(*rect);
   PaintBrush(*context, {r.Left, r.Top, r.Right, r.Top + 1}, *fill, R2_COPYPEN);
-  if (r.Height() > 1) PaintBrush(*context, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, *fill, R2_COPYPEN);
+  if (r.Height() > 1)
+    PaintBrush(*context, {r.Left, r.Bottom - 1, r.Right, r.Bottom}, *fill, R2_COPYPEN);
   if (r.Height() > 2) {
     PaintBrush(*context, {r.Left, r.Top + 1, r.Left + 1, r.Bottom - 1}, *fill, R2_COPYPEN);
     if (r.Width() > 1)
@@ -365,14 +377,15 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, i
   TSurface copy;
   if (sourceSurface == &destSurface && clipRects.size() > 1 && !destRect.IsEmpty()) {
     copy = TSurface(destRect.Width(), destRect.Height());
-    Raster::Blit(copy, copy.Bounds(), sourceSurface, {destRect.Left + shift.X, destRect.Top + shift.Y},
-                 pattern, Raster::RopIndex(SRCCOPY));
+    Raster::Blit(copy, copy.Bounds(), sourceSurface,
+                 {destRect.Left + shift.X, destRect.Top + shift.Y}, pattern,
+                 Raster::RopIndex(SRCCOPY));
     sourceSurface = &copy;
     shift = {-destRect.Left, -destRect.Top};
   }
   ForEachClipped(*target, destRect, [&](const TRect& part) {
-    Raster::Blit(destSurface, part, sourceSurface, {part.Left + shift.X, part.Top + shift.Y}, pattern,
-                 index);
+    Raster::Blit(destSurface, part, sourceSurface, {part.Left + shift.X, part.Top + shift.Y},
+                 pattern, index);
   });
   return TRUE;
 }

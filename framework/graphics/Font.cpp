@@ -22,7 +22,9 @@ constexpr int32_t DefaultHeight = -11;
 
 TFont::TFont() : FName(DefaultName), FHeight(DefaultHeight), FColor(clWindowText) {}
 
-TFont::~TFont() { FreeHandle(); }
+TFont::~TFont() {
+  FreeHandle();
+}
 
 void TFont::FreeHandle() {
   if (FHandle) DeleteObject(FHandle);
@@ -97,7 +99,9 @@ HFONT TFont::GetHandle() {
   log.lfItalic = FStyle.Contains(fsItalic) ? 1 : 0;
   log.lfUnderline = FStyle.Contains(fsUnderline) ? 1 : 0;
   log.lfStrikeOut = FStyle.Contains(fsStrikeOut) ? 1 : 0;
-  log.lfPitchAndFamily = FPitch == fpFixed ? FIXED_PITCH : FPitch == fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
+  log.lfPitchAndFamily = FPitch == fpFixed      ? FIXED_PITCH
+                         : FPitch == fpVariable ? VARIABLE_PITCH
+                                                : DEFAULT_PITCH;
   std::strncpy(log.lfFaceName, FName.c_str(), LF_FACESIZE - 1);
   FHandle = CreateFontIndirect(&log);
   return FHandle;

@@ -17,7 +17,7 @@
 namespace {
 // Classic family names that fontconfig does not know, mapped to their metric look-alikes.
 const std::pair<const char*, const char*> FamilyAliases[] = {
-    {"MS Sans Serif", "Liberation Sans"}, {"MS Shell Dlg", "Liberation Sans"},
+    {"MS Sans Serif", "Liberation Sans"},  {"MS Shell Dlg", "Liberation Sans"},
     {"MS Shell Dlg 2", "Liberation Sans"}, {"MS Serif", "Liberation Serif"},
     {"Small Fonts", "Liberation Sans"},
 };
@@ -126,7 +126,9 @@ TRealizedFont& TFontCache::RealizeBitmap(int height, bool bold, bool italic) {
   return *slot;
 }
 
-TRealizedFont& TFontCache::BuiltinFont() { return RealizeBitmap(0, false, false); }
+TRealizedFont& TFontCache::BuiltinFont() {
+  return RealizeBitmap(0, false, false);
+}
 
 TRealizedFont& TFontCache::Realize(const LOGFONT& font) {
   const std::string family(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
@@ -137,12 +139,12 @@ TRealizedFont& TFontCache::Realize(const LOGFONT& font) {
   const TMatch& match = Match(family, bold, italic, fixedPitch);
   if (match.File.empty()) return RealizeBitmap(font.lfHeight, bold, italic);
   const bool antiAliased = WantsAntiAliasing(font, FSmoothing);
-  const TFontKey key{match.File + "#" + std::to_string(match.Index), font.lfHeight, 0, bold,
-                     italic, antiAliased};
+  const TFontKey key{
+      match.File + "#" + std::to_string(match.Index), font.lfHeight, 0, bold, italic, antiAliased};
   auto& slot = FFonts[key];
   if (!slot) {
     TFreeTypeFont::TRequest request{match.File, match.Index, match.Family, font.lfHeight,
-                                    bold, italic, antiAliased};
+                                    bold,       italic,      antiAliased};
     auto realized = std::make_unique<TFreeTypeFont>(FLibrary, request);
     if (!realized->IsValid()) {
       FFonts.erase(key);

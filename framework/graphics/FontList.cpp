@@ -2,4 +2,6 @@
 
 #include "graphics/FontCache.h"
 
-const std::vector<std::string>& GetFontFamilies() { return TFontCache::Instance().Families(); }
+const std::vector<std::string>& GetFontFamilies() {
+  return TFontCache::Instance().Families();
+}

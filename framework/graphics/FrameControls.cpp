@@ -14,7 +14,8 @@ void Ring(HDC dc, TRect& rect, UINT flags, int topLeft, int bottomRight) {
   if (flags & BF_LEFT) Fill(dc, {rect.Left, rect.Top, rect.Left + 1, rect.Bottom - 1}, topLeft);
   if (flags & BF_TOP) Fill(dc, {rect.Left, rect.Top, rect.Right - 1, rect.Top + 1}, topLeft);
   if (flags & BF_RIGHT) Fill(dc, {rect.Right - 1, rect.Top, rect.Right, rect.Bottom}, bottomRight);
-  if (flags & BF_BOTTOM) Fill(dc, {rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom}, bottomRight);
+  if (flags & BF_BOTTOM)
+    Fill(dc, {rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom}, bottomRight);
   if (flags & BF_LEFT) ++rect.Left;
   if (flags & BF_TOP) ++rect.Top;
   if (flags & BF_RIGHT) --rect.Right;
@@ -64,7 +65,8 @@ void CheckMark(HDC dc, const TRect& inside, int color) {
   const int left = inside.Left + (inside.Width() - size) / 2;
   const int top = inside.Top + (inside.Height() - size) / 2;
   for (int column = 0; column < 7; ++column)
-    Fill(dc, Bounds(left + column * scale, top + RunStart[column] * scale, scale, 3 * scale), color);
+    Fill(dc, Bounds(left + column * scale, top + RunStart[column] * scale, scale, 3 * scale),
+         color);
 }
 
 BOOL CheckBox(HDC dc, const TRect& rect, UINT state) {
@@ -77,7 +79,8 @@ BOOL CheckBox(HDC dc, const TRect& rect, UINT state) {
     DrawEdge(dc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   }
   Fill(dc, box, (state & (DFCS_PUSHED | DFCS_INACTIVE)) ? COLOR_BTNFACE : COLOR_WINDOW);
-  if (state & DFCS_CHECKED) CheckMark(dc, box, (state & DFCS_INACTIVE) ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
+  if (state & DFCS_CHECKED)
+    CheckMark(dc, box, (state & DFCS_INACTIVE) ? COLOR_BTNSHADOW : COLOR_WINDOWTEXT);
   return TRUE;
 }
 

@@ -73,8 +73,7 @@ void TFreeTypeFont::ComputeMetrics() {
   FMetrics.tmInternalLeading = std::max(0, static_cast<int>(FMetrics.tmHeight - FEmPixels));
   const long lineGap = FFace->height - (FFace->ascender - FFace->descender);
   FMetrics.tmExternalLeading = std::max(0, Scale(lineGap, FEmPixels, unitsPerEm));
-  FMetrics.tmAveCharWidth =
-      avgWidth > 0 ? Scale(avgWidth, FEmPixels, unitsPerEm) : Advance('x');
+  FMetrics.tmAveCharWidth = avgWidth > 0 ? Scale(avgWidth, FEmPixels, unitsPerEm) : Advance('x');
   FMetrics.tmMaxCharWidth = Scale(FFace->max_advance_width, FEmPixels, unitsPerEm);
   FMetrics.tmPitchAndFamily = TMPF_TRUETYPE | TMPF_VECTOR | FF_SWISS;
   if (!FT_IS_FIXED_WIDTH(FFace)) FMetrics.tmPitchAndFamily |= TMPF_FIXED_PITCH;
@@ -99,7 +98,8 @@ void TFreeTypeFont::Render(char32_t ch, TGlyph& glyph) {
   if (FSynthItalic && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_GlyphSlot_Oblique(slot);
   if (FSynthBold) FT_GlyphSlot_Embolden(slot);
   glyph.Advance = static_cast<int>((slot->advance.x + 32) >> 6);
-  if (FT_Render_Glyph(slot, FAntiAliased ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0) return;
+  if (FT_Render_Glyph(slot, FAntiAliased ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0)
+    return;
   CopyBitmap(glyph);
 }
 

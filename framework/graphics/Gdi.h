@@ -68,8 +68,16 @@ BOOL OffsetWindowOrgEx(HDC dc, int dx, int dy, TPoint* old);
 BOOL SetViewportOrgEx(HDC dc, int x, int y, TPoint* old);
 BOOL GetViewportOrgEx(HDC dc, TPoint* origin);
 BOOL SetBrushOrgEx(HDC dc, int x, int y, TPoint* old);
-enum : int { HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, PLANES = 14, NUMCOLORS = 24,
-             RASTERCAPS = 38, LOGPIXELSX = 88, LOGPIXELSY = 90 };
+enum : int {
+  HORZRES = 8,
+  VERTRES = 10,
+  BITSPIXEL = 12,
+  PLANES = 14,
+  NUMCOLORS = 24,
+  RASTERCAPS = 38,
+  LOGPIXELSX = 88,
+  LOGPIXELSY = 90
+};
 int GetDeviceCaps(HDC dc, int index);
 
 // Clipping. Clip regions are in device units: the context's coordinates before its window
@@ -121,8 +129,8 @@ BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop);
 
 // Text.
-BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, const char* text,
-                UINT count, const int* dx);
+BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, const char* text, UINT count,
+                const int* dx);
 BOOL TextOut(HDC dc, int x, int y, const char* text, int count);
 // Draws text formatted in rect; returns the height of the text drawn (0 on failure). With
 // DT_CALCRECT it draws nothing and sets rect's right and bottom edges to the text's.

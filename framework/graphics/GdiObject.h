@@ -100,11 +100,15 @@ class TGdiTable {
   uintptr_t FNextHandle = 0x10000;
 };
 
-inline TGdiPen* FindPen(const void* h) { return TGdiTable::Instance().Find<TGdiPen>(h, TGdiKind::Pen); }
+inline TGdiPen* FindPen(const void* h) {
+  return TGdiTable::Instance().Find<TGdiPen>(h, TGdiKind::Pen);
+}
 inline TGdiBrush* FindBrush(const void* h) {
   return TGdiTable::Instance().Find<TGdiBrush>(h, TGdiKind::Brush);
 }
-inline TGdiFont* FindFont(const void* h) { return TGdiTable::Instance().Find<TGdiFont>(h, TGdiKind::Font); }
+inline TGdiFont* FindFont(const void* h) {
+  return TGdiTable::Instance().Find<TGdiFont>(h, TGdiKind::Font);
+}
 inline TGdiBitmap* FindBitmap(const void* h) {
   return TGdiTable::Instance().Find<TGdiBitmap>(h, TGdiKind::Bitmap);
 }

@@ -137,8 +137,7 @@ HBRUSH CreatePatternBrush(HBITMAP bitmap) {
   const TSurface& surface = source->Surface;
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      brush->Pattern[y * 8 + x] =
-          surface.GetPixel(x % surface.Width(), y % surface.Height());
+      brush->Pattern[y * 8 + x] = surface.GetPixel(x % surface.Width(), y % surface.Height());
   return AddBrush(std::move(brush));
 }
 
@@ -207,7 +206,9 @@ HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits
   return static_cast<HBITMAP>(TGdiTable::Instance().Add(std::move(bitmap)));
 }
 
-HGDIOBJ DefaultBitmap() { return Stock().Bitmap; }
+HGDIOBJ DefaultBitmap() {
+  return Stock().Bitmap;
+}
 
 HGDIOBJ GetStockObject(int index) {
   if (index < 0 || index > STOCK_LAST) return nullptr;

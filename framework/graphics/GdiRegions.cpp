@@ -96,6 +96,7 @@ BOOL EqualRgn(HRGN a, HRGN b) {
 BOOL FillRgn(HDC dc, HRGN region, HBRUSH brush) {
   TGdiRegion* target = FindRegion(region);
   if (!target || !FindDC(dc) || !FindBrush(brush)) return FALSE;
-  for (const TRect& rect : target->Region.Rects()) FillRect(dc, &rect, brush);
+  for (const TRect& rect : target->Region.Rects())
+    FillRect(dc, &rect, brush);
   return TRUE;
 }

@@ -11,9 +11,15 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
   return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) |
          (static_cast<COLORREF>(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF color) { return static_cast<BYTE>(color & 0xFF); }
-constexpr BYTE GetGValue(COLORREF color) { return static_cast<BYTE>((color >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF color) { return static_cast<BYTE>((color >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF color) {
+  return static_cast<BYTE>(color & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF color) {
+  return static_cast<BYTE>((color >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF color) {
+  return static_cast<BYTE>((color >> 16) & 0xFF);
+}
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Pen styles.

@@ -17,7 +17,9 @@ constexpr int MixModes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NO
                             R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
 }
 
-TPen::~TPen() { FreeHandle(); }
+TPen::~TPen() {
+  FreeHandle();
+}
 
 void TPen::FreeHandle() {
   if (FHandle) DeleteObject(FHandle);
@@ -68,4 +70,6 @@ HPEN TPen::GetHandle() {
   return FHandle;
 }
 
-int TPen::GetRop2() const { return MixModes[FMode]; }
+int TPen::GetRop2() const {
+  return MixModes[FMode];
+}

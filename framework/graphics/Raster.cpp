@@ -20,21 +20,31 @@ uint32_t MixBits(int table, uint32_t p, uint32_t d) {
   return result & PixelMask;
 }
 
+// The fill under every solid fill; wide vector stores where the processor has them.
+__attribute__((target_clones("avx2", "default"))) void FillPixels(uint32_t* pixels, size_t count,
+                                                                  uint32_t pixel) {
+  for (size_t i = 0; i < count; ++i)
+    pixels[i] = pixel;
+}
+
 void MixSpan(uint32_t* row, int count, uint32_t pixel, int rop2) {
   switch (rop2) {
     case R2_COPYPEN:
-      std::fill_n(row, count, pixel);
+      FillPixels(row, static_cast<size_t>(count), pixel);
       return;
     case R2_XORPEN:
-      for (int i = 0; i < count; ++i) row[i] ^= pixel;
+      for (int i = 0; i < count; ++i)
+        row[i] ^= pixel;
       return;
     case R2_NOT:
-      for (int i = 0; i < count; ++i) row[i] = ~row[i] & PixelMask;
+      for (int i = 0; i < count; ++i)
+        row[i] = ~row[i] & PixelMask;
       return;
     case R2_NOP:
       return;
     default:
-      for (int i = 0; i < count; ++i) row[i] = Raster::Mix(rop2, pixel, row[i]);
+      for (int i = 0; i < count; ++i)
+        row[i] = Raster::Mix(rop2, pixel, row[i]);
   }
 }
 
@@ -45,8 +55,8 @@ uint32_t PatternPixel(const TBrushPattern& brush, int x, int y) {
 
 // Rows copied top-down unless the source lies below the destination in the same surface.
 template <typename RowOp>
-void ForEachBlitRow(TSurface& dest, const TRect& destRect, const TSurface* source,
-                    TPoint srcOrigin, RowOp op) {
+void ForEachBlitRow(TSurface& dest, const TRect& destRect, const TSurface* source, TPoint srcOrigin,
+                    RowOp op) {
   const int height = destRect.Height();
   const bool bottomUp = source == &dest && srcOrigin.Y < destRect.Top;
   for (int i = 0; i < height; ++i) {
@@ -74,19 +84,28 @@ uint32_t Rop3(uint8_t rop, uint32_t p, uint32_t s, uint32_t d) {
 }
 
 // The operation ignores an input when swapping that input's bit never changes the result.
-bool RopUsesSource(uint8_t rop) { return ((rop >> 2) & 0x33) != (rop & 0x33); }
-bool RopUsesPattern(uint8_t rop) { return ((rop >> 4) & 0x0F) != (rop & 0x0F); }
+bool RopUsesSource(uint8_t rop) {
+  return ((rop >> 2) & 0x33) != (rop & 0x33);
+}
+bool RopUsesPattern(uint8_t rop) {
+  return ((rop >> 4) & 0x0F) != (rop & 0x0F);
+}
 
 void FillSolid(TSurface& surface, const TRect& rect, uint32_t pixel) {
   const int width = rect.Width();
-  if (width <= 0) return;
-  for (int y = rect.Top; y < rect.Bottom; ++y) std::fill_n(surface.Row(y) + rect.Left, width, pixel);
+  if (width <= 0 || rect.Height() <= 0) return;
+  // Whole rows of a top-down surface are one run of memory.
+  if (width == surface.Width() && surface.Stride() == width)
+    return FillPixels(surface.Row(rect.Top), static_cast<size_t>(width) * rect.Height(), pixel);
+  for (int y = rect.Top; y < rect.Bottom; ++y)
+    FillPixels(surface.Row(y) + rect.Left, width, pixel);
 }
 
 void MixSolid(TSurface& surface, const TRect& rect, uint32_t pixel, int rop2) {
   const int width = rect.Width();
   if (width <= 0) return;
-  for (int y = rect.Top; y < rect.Bottom; ++y) MixSpan(surface.Row(y) + rect.Left, width, pixel, rop2);
+  for (int y = rect.Top; y < rect.Bottom; ++y)
+    MixSpan(surface.Row(y) + rect.Left, width, pixel, rop2);
 }
 
 void MixBrush(TSurface& surface, const TRect& rect, const TBrushPattern& brush, int rop2) {
@@ -131,21 +150,24 @@ void Blit(TSurface& dest, const TRect& destRect, const TSurface* source, TPoint 
       if (source != &dest)
         return ForEachBlitRow(dest, destRect, source, srcOrigin,
                               [width](uint32_t* d, const uint32_t* s, int) {
-                                for (int i = 0; i < width; ++i) d[i] ^= s[i];
+                                for (int i = 0; i < width; ++i)
+                                  d[i] ^= s[i];
                               });
       break;
     case RopIndex(SRCAND):
       if (source != &dest)
         return ForEachBlitRow(dest, destRect, source, srcOrigin,
                               [width](uint32_t* d, const uint32_t* s, int) {
-                                for (int i = 0; i < width; ++i) d[i] &= s[i];
+                                for (int i = 0; i < width; ++i)
+                                  d[i] &= s[i];
                               });
       break;
     case RopIndex(SRCPAINT):
       if (source != &dest)
         return ForEachBlitRow(dest, destRect, source, srcOrigin,
                               [width](uint32_t* d, const uint32_t* s, int) {
-                                for (int i = 0; i < width; ++i) d[i] |= s[i];
+                                for (int i = 0; i < width; ++i)
+                                  d[i] |= s[i];
                               });
       break;
     default:
@@ -155,14 +177,13 @@ void Blit(TSurface& dest, const TRect& destRect, const TSurface* source, TPoint 
   // The general case, with the source row copied first so that overlapping blits read
   // pixels before they are overwritten.
   std::vector<uint32_t> sourceRow(source ? width : 0);
-  ForEachBlitRow(dest, destRect, source, srcOrigin,
-                 [&](uint32_t* d, const uint32_t* s, int y) {
-                   if (s) std::copy_n(s, width, sourceRow.data());
-                   for (int i = 0; i < width; ++i) {
-                     const uint32_t p = PatternPixel(pattern, destRect.Left + i, y);
-                     d[i] = Rop3(rop, p, s ? sourceRow[i] : 0, d[i]);
-                   }
-                 });
+  ForEachBlitRow(dest, destRect, source, srcOrigin, [&](uint32_t* d, const uint32_t* s, int y) {
+    if (s) std::copy_n(s, width, sourceRow.data());
+    for (int i = 0; i < width; ++i) {
+      const uint32_t p = PatternPixel(pattern, destRect.Left + i, y);
+      d[i] = Rop3(rop, p, s ? sourceRow[i] : 0, d[i]);
+    }
+  });
 }
 
 }  // namespace Raster

@@ -16,8 +16,8 @@ struct TBrushPattern {
   uint32_t Color = 0;       // pixel value of the solid colour or of the pattern's set bits
   uint32_t Background = 0;  // pixel value of the pattern's clear bits
   bool TransparentBackground = false;
-  uint8_t Rows[8] = {};     // bit 7 is the leftmost pixel of a row
-  TPoint Origin;            // the surface point where the pattern's pixel (0,0) lies
+  uint8_t Rows[8] = {};  // bit 7 is the leftmost pixel of a row
+  TPoint Origin;         // the surface point where the pattern's pixel (0,0) lies
 
   bool IsSet(int x, int y) const {
     return (Rows[(y - Origin.Y) & 7] >> (7 - ((x - Origin.X) & 7))) & 1;
@@ -30,7 +30,9 @@ uint32_t Mix(int rop2, uint32_t pen, uint32_t dest);
 // The result of the raster operation with index byte rop over pattern, source and destination.
 uint32_t Rop3(uint8_t rop, uint32_t pattern, uint32_t source, uint32_t dest);
 // The index byte of a raster operation code such as SRCCOPY.
-constexpr uint8_t RopIndex(uint32_t rop) { return static_cast<uint8_t>((rop >> 16) & 0xFF); }
+constexpr uint8_t RopIndex(uint32_t rop) {
+  return static_cast<uint8_t>((rop >> 16) & 0xFF);
+}
 // Whether the operation reads the source, the pattern or the destination.
 bool RopUsesSource(uint8_t rop);
 bool RopUsesPattern(uint8_t rop);

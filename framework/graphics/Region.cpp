@@ -12,9 +12,12 @@ void AppendDifference(std::vector<TRect>& out, const TRect& rect, const TRect& c
     return;
   }
   if (rect.Top < overlap.Top) out.push_back({rect.Left, rect.Top, rect.Right, overlap.Top});
-  if (overlap.Bottom < rect.Bottom) out.push_back({rect.Left, overlap.Bottom, rect.Right, rect.Bottom});
-  if (rect.Left < overlap.Left) out.push_back({rect.Left, overlap.Top, overlap.Left, overlap.Bottom});
-  if (overlap.Right < rect.Right) out.push_back({overlap.Right, overlap.Top, rect.Right, overlap.Bottom});
+  if (overlap.Bottom < rect.Bottom)
+    out.push_back({rect.Left, overlap.Bottom, rect.Right, rect.Bottom});
+  if (rect.Left < overlap.Left)
+    out.push_back({rect.Left, overlap.Top, overlap.Left, overlap.Bottom});
+  if (overlap.Right < rect.Right)
+    out.push_back({overlap.Right, overlap.Top, rect.Right, overlap.Bottom});
 }
 
 bool TryJoin(TRect& a, const TRect& b) {
@@ -43,7 +46,8 @@ TRect TRegion::Bounds() const {
 }
 
 bool TRegion::Contains(TPoint point) const {
-  return std::any_of(FRects.begin(), FRects.end(), [&](const TRect& r) { return r.Contains(point); });
+  return std::any_of(FRects.begin(), FRects.end(),
+                     [&](const TRect& r) { return r.Contains(point); });
 }
 
 bool TRegion::SameArea(const TRegion& other) const {
@@ -59,7 +63,8 @@ void TRegion::Add(const TRect& rect) {
   std::vector<TRect> pieces{rect};
   for (const TRect& existing : FRects) {
     std::vector<TRect> remaining;
-    for (const TRect& piece : pieces) AppendDifference(remaining, piece, existing);
+    for (const TRect& piece : pieces)
+      AppendDifference(remaining, piece, existing);
     pieces.swap(remaining);
     if (pieces.empty()) return;
   }
@@ -68,20 +73,23 @@ void TRegion::Add(const TRect& rect) {
 }
 
 void TRegion::Add(const TRegion& other) {
-  for (const TRect& r : other.FRects) Add(r);
+  for (const TRect& r : other.FRects)
+    Add(r);
 }
 
 void TRegion::Subtract(const TRect& rect) {
   if (rect.IsEmpty() || FRects.empty()) return;
   std::vector<TRect> result;
   result.reserve(FRects.size() + 4);
-  for (const TRect& r : FRects) AppendDifference(result, r, rect);
+  for (const TRect& r : FRects)
+    AppendDifference(result, r, rect);
   FRects.swap(result);
   Coalesce();
 }
 
 void TRegion::Subtract(const TRegion& other) {
-  for (const TRect& r : other.FRects) Subtract(r);
+  for (const TRect& r : other.FRects)
+    Subtract(r);
 }
 
 void TRegion::Intersect(const TRect& rect) {
@@ -112,7 +120,8 @@ void TRegion::Xor(const TRegion& other) {
 }
 
 void TRegion::Offset(int dx, int dy) {
-  for (TRect& r : FRects) r = r.Offset(dx, dy);
+  for (TRect& r : FRects)
+    r = r.Offset(dx, dy);
 }
 
 void TRegion::Coalesce() {

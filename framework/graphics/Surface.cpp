@@ -15,4 +15,6 @@ TSurface::TSurface(int width, int height, bool bottomUp) {
   }
 }
 
-void TSurface::Resize(int width, int height) { *this = TSurface(width, height, IsBottomUp()); }
+void TSurface::Resize(int width, int height) {
+  *this = TSurface(width, height, IsBottomUp());
+}

@@ -46,7 +46,8 @@ void DrawGlyph(TSurface& surface, const TRegion& clip, const TGlyph& glyph, int 
   for (const TRect& clipRect : clip.Rects()) {
     const TRect part = clipRect.Intersect(box);
     for (int y = part.Top; y < part.Bottom; ++y) {
-      const uint8_t* coverage = glyph.Coverage.data() + static_cast<size_t>(y - box.Top) * glyph.Width;
+      const uint8_t* coverage =
+          glyph.Coverage.data() + static_cast<size_t>(y - box.Top) * glyph.Width;
       uint32_t* row = surface.Row(y);
       for (int x = part.Left; x < part.Right; ++x) {
         const uint8_t a = coverage[x - box.Left];
@@ -57,12 +58,13 @@ void DrawGlyph(TSurface& surface, const TRegion& clip, const TGlyph& glyph, int 
 }
 
 void FillArea(TSurface& surface, const TRegion& clip, const TRect& rect, uint32_t color) {
-  for (const TRect& clipRect : clip.Rects()) Raster::FillSolid(surface, clipRect.Intersect(rect), color);
+  for (const TRect& clipRect : clip.Rects())
+    Raster::FillSolid(surface, clipRect.Intersect(rect), color);
 }
 }  // namespace
 
-BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, const char* text,
-                UINT count, const int* dx) {
+BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, const char* text, UINT count,
+                const int* dx) {
   TDeviceContext* context = FindDC(dc);
   if (!context || !context->Surface() || (count > 0 && !text)) return FALSE;
   if ((options & (ETO_OPAQUE | ETO_CLIPPED)) && !rect) options &= ~(ETO_OPAQUE | ETO_CLIPPED);
@@ -104,9 +106,10 @@ BOOL ExtTextOut(HDC dc, int x, int y, UINT options, const TRect* rect, const cha
   }
   TGdiFont* logical = context->Font();
   if (logical && logical->Log.lfUnderline)
-    FillArea(surface, clip,
-             Bounds(origin.X, baseline + font.UnderlinePosition(), run.Width, font.UnderlineThickness()),
-             color);
+    FillArea(
+        surface, clip,
+        Bounds(origin.X, baseline + font.UnderlinePosition(), run.Width, font.UnderlineThickness()),
+        color);
   if (logical && logical->Log.lfStrikeOut)
     FillArea(surface, clip,
              Bounds(origin.X, baseline - font.StrikeOutPosition() - font.StrikeOutThickness() + 1,

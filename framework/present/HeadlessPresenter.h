@@ -8,7 +8,8 @@
 // asked, writes the desktop as a PNG file.
 class THeadlessPresenter : public TPresenter {
  public:
-  explicit THeadlessPresenter(std::string screenshotFile) : FScreenshotFile(std::move(screenshotFile)) {}
+  explicit THeadlessPresenter(std::string screenshotFile)
+      : FScreenshotFile(std::move(screenshotFile)) {}
 
   // Returns 0, or 1 when the screenshot could not be written (the reason goes to stderr).
   int Run() override;

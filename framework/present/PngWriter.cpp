@@ -38,8 +38,9 @@ bool SavePng(const TSurface& surface, const std::string& fileName, std::string* 
     return fail("the PNG encoder failed");
   }
   png_init_io(png, file.File);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()), static_cast<png_uint_32>(surface.Height()),
-               8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(surface.Width()),
+               static_cast<png_uint_32>(surface.Height()), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (int y = 0; y < surface.Height(); ++y) {
     const uint32_t* pixels = surface.Row(y);

@@ -31,7 +31,8 @@ class TPresenter {
 
 // A presenter for options, falling back to headless when no real window can be opened;
 // sets the screen's size. note receives a line for the user about a fallback.
-std::unique_ptr<TPresenter> CreatePresenter(const TPresenterOptions& options, std::string* note = nullptr);
+std::unique_ptr<TPresenter> CreatePresenter(const TPresenterOptions& options,
+                                            std::string* note = nullptr);
 
 // Handles every queued message (paints and due timers included); returns how many.
 int ProcessPendingMessages();

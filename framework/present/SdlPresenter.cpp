@@ -50,7 +50,8 @@ class TSdlPresenter : public TPresenter {
     Present();
     SDL_Event event;
     if (!SDL_WaitEventTimeout(&event, timeout < 0 ? 250 : timeout)) return true;
-    do Feed(event);
+    do
+      Feed(event);
     while (SDL_PollEvent(&event));
     return true;
   }
@@ -118,49 +119,92 @@ class TSdlPresenter : public TPresenter {
     if (key >= SDLK_F1 && key <= SDLK_F12) return VK_F1 + (key - SDLK_F1);
     if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return VK_NUMPAD1 + (key - SDLK_KP_1);
     switch (key) {
-      case SDLK_RETURN: return VK_RETURN;
-      case SDLK_ESCAPE: return VK_ESCAPE;
-      case SDLK_BACKSPACE: return VK_BACK;
-      case SDLK_TAB: return VK_TAB;
-      case SDLK_SPACE: return VK_SPACE;
-      case SDLK_LEFT: return VK_LEFT;
-      case SDLK_RIGHT: return VK_RIGHT;
-      case SDLK_UP: return VK_UP;
-      case SDLK_DOWN: return VK_DOWN;
-      case SDLK_HOME: return VK_HOME;
-      case SDLK_END: return VK_END;
-      case SDLK_PAGEUP: return VK_PRIOR;
-      case SDLK_PAGEDOWN: return VK_NEXT;
-      case SDLK_INSERT: return VK_INSERT;
-      case SDLK_DELETE: return VK_DELETE;
-      case SDLK_LSHIFT: case SDLK_RSHIFT: return VK_SHIFT;
-      case SDLK_LCTRL: case SDLK_RCTRL: return VK_CONTROL;
-      case SDLK_LALT: case SDLK_RALT: return VK_MENU;
-      case SDLK_CAPSLOCK: return VK_CAPITAL;
-      case SDLK_KP_0: return VK_NUMPAD0;
-      case SDLK_KP_MULTIPLY: return VK_MULTIPLY;
-      case SDLK_KP_PLUS: return VK_ADD;
-      case SDLK_KP_MINUS: return VK_SUBTRACT;
-      case SDLK_KP_DIVIDE: return VK_DIVIDE;
-      case SDLK_KP_PERIOD: return VK_DECIMAL;
-      case SDLK_KP_ENTER: return VK_RETURN;
-      case SDLK_SEMICOLON: return VK_OEM_1;
-      case SDLK_EQUALS: return VK_OEM_PLUS;
-      case SDLK_COMMA: return VK_OEM_COMMA;
-      case SDLK_MINUS: return VK_OEM_MINUS;
-      case SDLK_PERIOD: return VK_OEM_PERIOD;
-      case SDLK_SLASH: return VK_OEM_2;
-      case SDLK_BACKQUOTE: return VK_OEM_3;
-      case SDLK_LEFTBRACKET: return VK_OEM_4;
-      case SDLK_BACKSLASH: return VK_OEM_5;
-      case SDLK_RIGHTBRACKET: return VK_OEM_6;
-      case SDLK_QUOTE: return VK_OEM_7;
-      default: return 0;
+      case SDLK_RETURN:
+        return VK_RETURN;
+      case SDLK_ESCAPE:
+        return VK_ESCAPE;
+      case SDLK_BACKSPACE:
+        return VK_BACK;
+      case SDLK_TAB:
+        return VK_TAB;
+      case SDLK_SPACE:
+        return VK_SPACE;
+      case SDLK_LEFT:
+        return VK_LEFT;
+      case SDLK_RIGHT:
+        return VK_RIGHT;
+      case SDLK_UP:
+        return VK_UP;
+      case SDLK_DOWN:
+        return VK_DOWN;
+      case SDLK_HOME:
+        return VK_HOME;
+      case SDLK_END:
+        return VK_END;
+      case SDLK_PAGEUP:
+        return VK_PRIOR;
+      case SDLK_PAGEDOWN:
+        return VK_NEXT;
+      case SDLK_INSERT:
+        return VK_INSERT;
+      case SDLK_DELETE:
+        return VK_DELETE;
+      case SDLK_LSHIFT:
+      case SDLK_RSHIFT:
+        return VK_SHIFT;
+      case SDLK_LCTRL:
+      case SDLK_RCTRL:
+        return VK_CONTROL;
+      case SDLK_LALT:
+      case SDLK_RALT:
+        return VK_MENU;
+      case SDLK_CAPSLOCK:
+        return VK_CAPITAL;
+      case SDLK_KP_0:
+        return VK_NUMPAD0;
+      case SDLK_KP_MULTIPLY:
+        return VK_MULTIPLY;
+      case SDLK_KP_PLUS:
+        return VK_ADD;
+      case SDLK_KP_MINUS:
+        return VK_SUBTRACT;
+      case SDLK_KP_DIVIDE:
+        return VK_DIVIDE;
+      case SDLK_KP_PERIOD:
+        return VK_DECIMAL;
+      case SDLK_KP_ENTER:
+        return VK_RETURN;
+      case SDLK_SEMICOLON:
+        return VK_OEM_1;
+      case SDLK_EQUALS:
+        return VK_OEM_PLUS;
+      case SDLK_COMMA:
+        return VK_OEM_COMMA;
+      case SDLK_MINUS:
+        return VK_OEM_MINUS;
+      case SDLK_PERIOD:
+        return VK_OEM_PERIOD;
+      case SDLK_SLASH:
+        return VK_OEM_2;
+      case SDLK_BACKQUOTE:
+        return VK_OEM_3;
+      case SDLK_LEFTBRACKET:
+        return VK_OEM_4;
+      case SDLK_BACKSLASH:
+        return VK_OEM_5;
+      case SDLK_RIGHTBRACKET:
+        return VK_OEM_6;
+      case SDLK_QUOTE:
+        return VK_OEM_7;
+      default:
+        return 0;
     }
   }
 
   static int Button(Uint8 button) {
-    return button == SDL_BUTTON_RIGHT ? MouseRight : button == SDL_BUTTON_MIDDLE ? MouseMiddle : MouseLeft;
+    return button == SDL_BUTTON_RIGHT    ? MouseRight
+           : button == SDL_BUTTON_MIDDLE ? MouseMiddle
+                                         : MouseLeft;
   }
 
   void Feed(const SDL_Event& event) {
@@ -187,7 +231,8 @@ class TSdlPresenter : public TPresenter {
         break;
       case SDL_TEXTINPUT: {
         const size_t length = SDL_strlen(event.text.text);
-        for (size_t index = 0; index < length;) input.InjectChar(NextCodePoint(event.text.text, length, index));
+        for (size_t index = 0; index < length;)
+          input.InjectChar(NextCodePoint(event.text.text, length, index));
         break;
       }
       default:
@@ -204,7 +249,8 @@ class TSdlPresenter : public TPresenter {
 };
 }  // namespace
 
-std::unique_ptr<TPresenter> CreateSdlPresenter(const TPresenterOptions& options, std::string* reason) {
+std::unique_ptr<TPresenter> CreateSdlPresenter(const TPresenterOptions& options,
+                                               std::string* reason) {
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     if (reason) *reason = SDL_GetError();
     return nullptr;
@@ -212,10 +258,10 @@ std::unique_ptr<TPresenter> CreateSdlPresenter(const TPresenterOptions& options,
   SDL_Window* window = SDL_CreateWindow("Vellmark", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                         options.Width, options.Height, 0);
   SDL_Renderer* renderer = window ? SDL_CreateRenderer(window, -1, 0) : nullptr;
-  SDL_Texture* texture = renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888,
-                                                      SDL_TEXTUREACCESS_STREAMING, options.Width,
-                                                      options.Height)
-                                  : nullptr;
+  SDL_Texture* texture =
+      renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                   options.Width, options.Height)
+               : nullptr;
   if (!texture) {
     if (reason) *reason = SDL_GetError();
     if (renderer) SDL_DestroyRenderer(renderer);

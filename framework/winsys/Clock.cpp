@@ -17,6 +17,10 @@ void TClock::Advance(DWORD milliseconds) {
   if (FManual) FManualNow += milliseconds;
 }
 
-void TClock::UseRealTime() { FManual = false; }
+void TClock::UseRealTime() {
+  FManual = false;
+}
 
-DWORD GetTickCount() { return TWindowSystem::Instance().Clock().Now(); }
+DWORD GetTickCount() {
+  return TWindowSystem::Instance().Clock().Now();
+}

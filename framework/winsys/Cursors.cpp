@@ -17,11 +17,14 @@ struct TStandardCursor {
   TCursorShape Shape;
 };
 constexpr TStandardCursor StandardCursors[] = {
-    {32512, TCursorShape::Arrow},    {32513, TCursorShape::IBeam},   {32514, TCursorShape::Wait},
-    {32515, TCursorShape::Cross},    {32516, TCursorShape::UpArrow}, {32640, TCursorShape::SizeAll},
-    {32642, TCursorShape::SizeNWSE}, {32643, TCursorShape::SizeNESW}, {32644, TCursorShape::SizeWE},
-    {32645, TCursorShape::SizeNS},   {32646, TCursorShape::SizeAll}, {32648, TCursorShape::No},
-    {32649, TCursorShape::Hand},     {32650, TCursorShape::AppStarting}, {32651, TCursorShape::Help},
+    {32512, TCursorShape::Arrow},    {32513, TCursorShape::IBeam},
+    {32514, TCursorShape::Wait},     {32515, TCursorShape::Cross},
+    {32516, TCursorShape::UpArrow},  {32640, TCursorShape::SizeAll},
+    {32642, TCursorShape::SizeNWSE}, {32643, TCursorShape::SizeNESW},
+    {32644, TCursorShape::SizeWE},   {32645, TCursorShape::SizeNS},
+    {32646, TCursorShape::SizeAll},  {32648, TCursorShape::No},
+    {32649, TCursorShape::Hand},     {32650, TCursorShape::AppStarting},
+    {32651, TCursorShape::Help},
 };
 
 struct TFrameworkCursor {
@@ -29,17 +32,28 @@ struct TFrameworkCursor {
   TCursorShape Shape;
 };
 constexpr TFrameworkCursor FrameworkCursors[] = {
-    {crNone, TCursorShape::None},         {crArrow, TCursorShape::Arrow},
-    {crCross, TCursorShape::Cross},       {crIBeam, TCursorShape::IBeam},
-    {crSize, TCursorShape::SizeAll},      {crSizeNESW, TCursorShape::SizeNESW},
-    {crSizeNS, TCursorShape::SizeNS},     {crSizeNWSE, TCursorShape::SizeNWSE},
-    {crSizeWE, TCursorShape::SizeWE},     {crUpArrow, TCursorShape::UpArrow},
-    {crHourGlass, TCursorShape::Wait},    {crDrag, TCursorShape::Drag},
-    {crNoDrop, TCursorShape::NoDrop},     {crHSplit, TCursorShape::HSplit},
-    {crVSplit, TCursorShape::VSplit},     {crMultiDrag, TCursorShape::MultiDrag},
-    {crSQLWait, TCursorShape::SQLWait},   {crNo, TCursorShape::No},
-    {crAppStart, TCursorShape::AppStarting}, {crHelp, TCursorShape::Help},
-    {crHandPoint, TCursorShape::Hand},    {crSizeAll, TCursorShape::SizeAll},
+    {crNone, TCursorShape::None},
+    {crArrow, TCursorShape::Arrow},
+    {crCross, TCursorShape::Cross},
+    {crIBeam, TCursorShape::IBeam},
+    {crSize, TCursorShape::SizeAll},
+    {crSizeNESW, TCursorShape::SizeNESW},
+    {crSizeNS, TCursorShape::SizeNS},
+    {crSizeNWSE, TCursorShape::SizeNWSE},
+    {crSizeWE, TCursorShape::SizeWE},
+    {crUpArrow, TCursorShape::UpArrow},
+    {crHourGlass, TCursorShape::Wait},
+    {crDrag, TCursorShape::Drag},
+    {crNoDrop, TCursorShape::NoDrop},
+    {crHSplit, TCursorShape::HSplit},
+    {crVSplit, TCursorShape::VSplit},
+    {crMultiDrag, TCursorShape::MultiDrag},
+    {crSQLWait, TCursorShape::SQLWait},
+    {crNo, TCursorShape::No},
+    {crAppStart, TCursorShape::AppStarting},
+    {crHelp, TCursorShape::Help},
+    {crHandPoint, TCursorShape::Hand},
+    {crSizeAll, TCursorShape::SizeAll},
 };
 }  // namespace
 
@@ -59,7 +73,8 @@ HCURSOR LoadFrameworkCursor(int cursorNumber) {
 
 TCursorShape CursorShape(HCURSOR cursor) {
   const auto value = reinterpret_cast<uintptr_t>(cursor);
-  if (value < FirstCursorHandle || value >= FirstCursorHandle + ShapeCount) return TCursorShape::None;
+  if (value < FirstCursorHandle || value >= FirstCursorHandle + ShapeCount)
+    return TCursorShape::None;
   return static_cast<TCursorShape>(value - FirstCursorHandle);
 }
 
@@ -75,7 +90,9 @@ HCURSOR SetCursor(HCURSOR cursor) {
   return old;
 }
 
-HCURSOR GetCursor() { return TWindowSystem::Instance().Cursor(); }
+HCURSOR GetCursor() {
+  return TWindowSystem::Instance().Cursor();
+}
 
 int ShowCursor(BOOL show) {
   int& count = TWindowSystem::Instance().CursorShowCount();

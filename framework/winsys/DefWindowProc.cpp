@@ -7,7 +7,9 @@
 #include "winsys/WindowSystem.h"
 
 namespace {
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 
 constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
 constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
@@ -139,13 +141,16 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE: {
       const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
-      if (create && create->lpszName && !IS_INTRESOURCE(create->lpszName)) window->Text = create->lpszName;
+      if (create && create->lpszName && !IS_INTRESOURCE(create->lpszName))
+        window->Text = create->lpszName;
       return TRUE;
     }
     case WM_NCCALCSIZE:
       if (wParam) {
         auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-        if (params) params->rgrc[0] = NonClient::ClientFromWindow(window->Style, window->ExStyle, params->rgrc[0]);
+        if (params)
+          params->rgrc[0] =
+              NonClient::ClientFromWindow(window->Style, window->ExStyle, params->rgrc[0]);
       } else if (auto* rect = reinterpret_cast<TRect*>(lParam)) {
         *rect = NonClient::ClientFromWindow(window->Style, window->ExStyle, *rect);
       }
@@ -166,7 +171,8 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_MOUSEACTIVATE:
       if (window->IsChild() && window->Parent && !window->Parent->IsDesktop()) {
-        if (LRESULT answer = system.Send(window->Parent, WM_MOUSEACTIVATE, wParam, lParam)) return answer;
+        if (LRESULT answer = system.Send(window->Parent, WM_MOUSEACTIVATE, wParam, lParam))
+          return answer;
       }
       return MA_ACTIVATE;
     case WM_SETCURSOR:

@@ -4,7 +4,9 @@
 #include "winsys/WindowTree.h"
 
 namespace {
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 }  // namespace
 
 HWND WindowTree::Activate(TWindow& window, WORD state) {
@@ -44,7 +46,9 @@ BOOL SetForegroundWindow(HWND window) {
   return TRUE;
 }
 
-HWND GetForegroundWindow() { return GetActiveWindow(); }
+HWND GetForegroundWindow() {
+  return GetActiveWindow();
+}
 
 HWND SetFocus(HWND handle) {
   TWindowSystem& system = System();

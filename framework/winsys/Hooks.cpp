@@ -12,7 +12,8 @@ HHOOK THookChain::Add(int kind, HOOKPROC proc) {
   auto hook = std::make_shared<THook>(THook{reinterpret_cast<HHOOK>(FNextHandle++), kind, proc});
   FHooks.insert(FHooks.begin(), hook);
   // Chains being run keep their place.
-  for (TFrame& frame : FStack) ++frame.Index;
+  for (TFrame& frame : FStack)
+    ++frame.Index;
   return hook->Handle;
 }
 
@@ -33,7 +34,8 @@ bool THookChain::Remove(HHOOK handle) {
 }
 
 bool THookChain::HasHooks(int kind) const {
-  return std::any_of(FHooks.begin(), FHooks.end(), [kind](const auto& h) { return h->Kind == kind; });
+  return std::any_of(FHooks.begin(), FHooks.end(),
+                     [kind](const auto& h) { return h->Kind == kind; });
 }
 
 LRESULT THookChain::Call(int kind, int code, WPARAM wParam, LPARAM lParam) {
@@ -48,7 +50,8 @@ LRESULT THookChain::CallNext(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT THookChain::CallFrom(size_t index, int kind, int code, WPARAM wParam, LPARAM lParam) {
-  while (index < FHooks.size() && FHooks[index]->Kind != kind) ++index;
+  while (index < FHooks.size() && FHooks[index]->Kind != kind)
+    ++index;
   if (index >= FHooks.size()) return 0;
   const std::shared_ptr<THook> hook = FHooks[index];
   FStack.push_back({kind, index, false});
@@ -78,4 +81,6 @@ LRESULT CallNextHookEx(HHOOK, int code, WPARAM wParam, LPARAM lParam) {
   return TWindowSystem::Instance().Hooks().CallNext(code, wParam, lParam);
 }
 
-DWORD GetCurrentThreadId() { return ThreadId; }
+DWORD GetCurrentThreadId() {
+  return ThreadId;
+}

@@ -9,7 +9,9 @@
 #include "winsys/WindowTree.h"
 
 namespace {
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 
 constexpr int ButtonKeys[3] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON};
 constexpr UINT ButtonDownMessages[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
@@ -21,7 +23,8 @@ constexpr UINT DoubleClickOffset = WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
 // hit-test code. Disabled windows take the point with HTERROR.
 TWindow* HitTestTree(TWindow& parent, TPoint point, int& hit) {
   std::vector<HWND> children;
-  for (TWindow* child : parent.Children) children.push_back(child->Handle);
+  for (TWindow* child : parent.Children)
+    children.push_back(child->Handle);
   for (HWND handle : children) {
     TWindow* child = System().Find(handle);
     if (!child || !child->IsVisible() || !child->ScreenRect().Contains(point)) continue;
@@ -49,7 +52,9 @@ UINT MouseMessage(const TInputEvent& event) {
   }
 }
 
-int ButtonKey(int button) { return ButtonKeys[std::clamp(button, 0, 2)]; }
+int ButtonKey(int button) {
+  return ButtonKeys[std::clamp(button, 0, 2)];
+}
 }  // namespace
 
 char32_t CharacterOfKey(int key, bool shift, bool control, bool capsLock) {
@@ -60,9 +65,9 @@ char32_t CharacterOfKey(int key, bool shift, bool control, bool capsLock) {
     char Shifted;
   };
   static constexpr TOem OemKeys[] = {
-      {VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},  {VK_OEM_COMMA, ',', '<'},
+      {VK_OEM_1, ';', ':'},     {VK_OEM_PLUS, '=', '+'},   {VK_OEM_COMMA, ',', '<'},
       {VK_OEM_MINUS, '-', '_'}, {VK_OEM_PERIOD, '.', '>'}, {VK_OEM_2, '/', '?'},
-      {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},     {VK_OEM_5, '\\', '|'},
+      {VK_OEM_3, '`', '~'},     {VK_OEM_4, '[', '{'},      {VK_OEM_5, '\\', '|'},
       {VK_OEM_6, ']', '}'},     {VK_OEM_7, '\'', '"'},
   };
   if (key >= 'A' && key <= 'Z') {
@@ -87,7 +92,8 @@ char32_t CharacterOfKey(int key, bool shift, bool control, bool capsLock) {
         return 0;
     }
   }
-  if (key >= '0' && key <= '9') return static_cast<char32_t>(shift ? ShiftedDigits[key - '0'] : key);
+  if (key >= '0' && key <= '9')
+    return static_cast<char32_t>(shift ? ShiftedDigits[key - '0'] : key);
   if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return static_cast<char32_t>('0' + key - VK_NUMPAD0);
   switch (key) {
     case VK_SPACE:
@@ -118,7 +124,9 @@ char32_t CharacterOfKey(int key, bool shift, bool control, bool capsLock) {
   return 0;
 }
 
-TInputRouter::TInputRouter() { Reset(); }
+TInputRouter::TInputRouter() {
+  Reset();
+}
 
 void TInputRouter::Reset() {
   std::memset(FKeyState, 0, sizeof(FKeyState));
@@ -188,9 +196,13 @@ void TInputRouter::InjectChar(char32_t character) {
   System().Queue().PostInput(event);
 }
 
-void TInputRouter::SetKeyState(const BYTE* states) { std::memcpy(FKeyState, states, sizeof(FKeyState)); }
+void TInputRouter::SetKeyState(const BYTE* states) {
+  std::memcpy(FKeyState, states, sizeof(FKeyState));
+}
 
-void TInputRouter::SetCursorPos(TPoint screen) { InjectMouseMove(screen); }
+void TInputRouter::SetCursorPos(TPoint screen) {
+  InjectMouseMove(screen);
+}
 
 WPARAM TInputRouter::MouseKeyFlags() const {
   WPARAM flags = 0;
@@ -235,8 +247,9 @@ bool TInputRouter::Activate(TWindow* window, int hitTest, UINT mouseMessage) {
   TWindow* top = window->TopLevel();
   if (window->IsDesktop() || top->IsChild() || System().Active() == top) return true;
   const HWND topHandle = top->Handle;
-  const LRESULT answer = System().Send(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(topHandle),
-                                       MAKELPARAM(static_cast<WORD>(hitTest), static_cast<WORD>(mouseMessage)));
+  const LRESULT answer =
+      System().Send(window, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(topHandle),
+                    MAKELPARAM(static_cast<WORD>(hitTest), static_cast<WORD>(mouseMessage)));
   if ((answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) && System().Find(topHandle))
     WindowTree::Activate(*top, WA_CLICKACTIVE);
   return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
@@ -258,9 +271,12 @@ bool TInputRouter::TranslateMouse(const TInputEvent& event, MSG& message) {
   if (event.Kind == TInputEvent::TKind::Wheel) {
     TWindow* focus = system.Focus();
     if (!focus) return false;
-    message = {focus->Handle, WM_MOUSEWHEEL,
+    message = {focus->Handle,
+               WM_MOUSEWHEEL,
                MAKEWPARAM(static_cast<WORD>(MouseKeyFlags()), static_cast<WORD>(event.WheelDelta)),
-               PointToLParam(event.Point), event.Time, event.Point};
+               PointToLParam(event.Point),
+               event.Time,
+               event.Point};
     return true;
   }
 
@@ -278,7 +294,8 @@ bool TInputRouter::TranslateMouse(const TInputEvent& event, MSG& message) {
 
   if (system.Hooks().HasHooks(WH_MOUSE)) {
     MOUSEHOOKSTRUCT info{event.Point, handle, static_cast<UINT>(hit), 0};
-    if (system.Hooks().Call(WH_MOUSE, HC_ACTION, msg, reinterpret_cast<LPARAM>(&info))) return false;
+    if (system.Hooks().Call(WH_MOUSE, HC_ACTION, msg, reinterpret_cast<LPARAM>(&info)))
+      return false;
     if (!system.Find(handle)) return false;
   }
   if (down && !capture && !Activate(target, hit, msg)) return false;
@@ -293,8 +310,12 @@ bool TInputRouter::TranslateMouse(const TInputEvent& event, MSG& message) {
     const TPoint origin = target->ClientOrigin();
     position = {position.X - origin.X, position.Y - origin.Y};
   }
-  message = {handle, msg, client ? MouseKeyFlags() : static_cast<WPARAM>(hit), PointToLParam(position),
-             event.Time, event.Point};
+  message = {handle,
+             msg,
+             client ? MouseKeyFlags() : static_cast<WPARAM>(hit),
+             PointToLParam(position),
+             event.Time,
+             event.Point};
   return true;
 }
 
@@ -309,7 +330,8 @@ bool TInputRouter::TranslateKey(const TInputEvent& event, MSG& message) {
   const bool alt = (FKeyState[VK_MENU] & 0x80) != 0;
   const bool control = (FKeyState[VK_CONTROL] & 0x80) != 0;
   const bool system_ = (alt && !control) || event.Key == VK_MENU || event.Key == VK_F10 || !focus;
-  const UINT msg = down ? (system_ ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system_ ? WM_SYSKEYUP : WM_KEYUP);
+  const UINT msg =
+      down ? (system_ ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system_ ? WM_SYSKEYUP : WM_KEYUP);
   LPARAM data = 1 | (static_cast<LPARAM>(event.Key & 0xFF) << 16);
   if (alt) data |= LPARAM{1} << 29;
   if (wasDown) data |= LPARAM{1} << 30;
@@ -317,7 +339,8 @@ bool TInputRouter::TranslateKey(const TInputEvent& event, MSG& message) {
   data = static_cast<LPARAM>(static_cast<int32_t>(data));
   const HWND handle = target->Handle;
   if (system.Hooks().HasHooks(WH_KEYBOARD)) {
-    if (system.Hooks().Call(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(event.Key), data)) return false;
+    if (system.Hooks().Call(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(event.Key), data))
+      return false;
     if (!system.Find(handle)) return false;
   }
   message = {handle, msg, static_cast<WPARAM>(event.Key), data, event.Time, event.Point};
@@ -335,7 +358,8 @@ int16_t GetAsyncKeyState(int key) {
 
 BOOL GetKeyboardState(BYTE* states) {
   if (!states) return FALSE;
-  for (int key = 0; key < 256; ++key) states[key] = System().Input().KeyState(key);
+  for (int key = 0; key < 256; ++key)
+    states[key] = System().Input().KeyState(key);
   return TRUE;
 }
 
@@ -356,7 +380,9 @@ BOOL SetCursorPos(int x, int y) {
   return TRUE;
 }
 
-UINT GetDoubleClickTime() { return System().DoubleClickTime(); }
+UINT GetDoubleClickTime() {
+  return System().DoubleClickTime();
+}
 
 BOOL SetDoubleClickTime(UINT milliseconds) {
   System().SetDoubleClickTime(milliseconds ? milliseconds : 500);
@@ -368,4 +394,6 @@ BOOL MessageBeep(UINT) {
   return TRUE;
 }
 
-int GetBeepCount() { return System().BeepCount(); }
+int GetBeepCount() {
+  return System().BeepCount();
+}

@@ -14,9 +14,9 @@ class TWindow;
 struct TInputEvent {
   enum class TKind : uint8_t { MouseMove, ButtonDown, ButtonUp, Wheel, KeyDown, KeyUp, Char };
   TKind Kind = TKind::MouseMove;
-  TPoint Point;           // screen position of the mouse at the event
-  int Button = 0;         // 0 left, 1 right, 2 middle
-  int Key = 0;            // virtual-key code
+  TPoint Point;    // screen position of the mouse at the event
+  int Button = 0;  // 0 left, 1 right, 2 middle
+  int Key = 0;     // virtual-key code
   int WheelDelta = 0;
   char32_t Character = 0;
   DWORD Time = 0;
@@ -76,5 +76,3 @@ char32_t CharacterOfKey(int virtualKey, bool shift, bool control, bool capsLock)
 
 // Mouse buttons of the input events.
 enum : int { MouseLeft = 0, MouseRight = 1, MouseMiddle = 2 };
-
-

@@ -6,7 +6,9 @@
 #include "winsys/WindowSystem.h"
 
 namespace {
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 TInputWait InputWait = nullptr;
 constexpr UINT MinimumTimerElapse = 10;
 
@@ -125,7 +127,8 @@ UINT_PTR TMessageQueue::SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPRO
 }
 
 bool TMessageQueue::KillTimer(HWND window, UINT_PTR id) {
-  return std::erase_if(FTimers, [&](const TTimer& t) { return t.Window == window && t.Id == id; }) > 0;
+  return std::erase_if(FTimers, [&](const TTimer& t) { return t.Window == window && t.Id == id; }) >
+         0;
 }
 
 bool TMessageQueue::NextTimerDue(DWORD& due) const {
@@ -169,7 +172,9 @@ BOOL PostThreadMessage(DWORD threadId, UINT message, WPARAM wParam, LPARAM lPara
   return PostMessage(nullptr, message, wParam, lParam);
 }
 
-void PostQuitMessage(int exitCode) { System().Queue().PostQuit(exitCode); }
+void PostQuitMessage(int exitCode) {
+  System().Queue().PostQuit(exitCode);
+}
 
 namespace {
 // Waits for input through the installed source until a timer is due; false without a source.
@@ -183,7 +188,9 @@ bool WaitForInput() {
   return InputWait(timeout);
 }
 
-void Remember(const MSG& message) { System().SetLastMessage(message.time, message.pt); }
+void Remember(const MSG& message) {
+  System().SetLastMessage(message.time, message.pt);
+}
 }  // namespace
 
 BOOL GetMessage(MSG* message, HWND window, UINT first, UINT last) {
@@ -202,7 +209,8 @@ BOOL GetMessage(MSG* message, HWND window, UINT first, UINT last) {
 
 BOOL PeekMessage(MSG* message, HWND window, UINT first, UINT last, UINT remove) {
   if (!message || (window && !System().Find(window))) return FALSE;
-  if (!System().Queue().Take(*message, window, first, last, (remove & PM_REMOVE) != 0)) return FALSE;
+  if (!System().Queue().Take(*message, window, first, last, (remove & PM_REMOVE) != 0))
+    return FALSE;
   Remember(*message);
   return TRUE;
 }
@@ -214,15 +222,18 @@ BOOL WaitMessage() {
 }
 
 BOOL TranslateMessage(const MSG* message) {
-  if (!message || (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN)) return FALSE;
+  if (!message || (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN))
+    return FALSE;
   const TInputRouter& input = System().Input();
   const bool shift = input.KeyState(VK_SHIFT) & 0x80;
   const bool control = input.KeyState(VK_CONTROL) & 0x80;
   const bool caps = input.KeyState(VK_CAPITAL) & 0x01;
-  const char32_t character = CharacterOfKey(static_cast<int>(message->wParam), shift, control, caps);
+  const char32_t character =
+      CharacterOfKey(static_cast<int>(message->wParam), shift, control, caps);
   if (!character) return FALSE;
   const bool printable = character >= 0x20 && character != 0x7F;
-  if (printable && System().Queue().LastExtraInfo() == TMessageQueue::NoTranslateExtraInfo) return FALSE;
+  if (printable && System().Queue().LastExtraInfo() == TMessageQueue::NoTranslateExtraInfo)
+    return FALSE;
   MSG result = *message;
   result.message = message->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
   result.wParam = character;
@@ -233,20 +244,25 @@ BOOL TranslateMessage(const MSG* message) {
 LRESULT DispatchMessage(const MSG* message) {
   if (!message) return 0;
   if (message->message == WM_TIMER && message->lParam) {
-    reinterpret_cast<TIMERPROC>(message->lParam)(message->hwnd, WM_TIMER, message->wParam, message->time);
+    reinterpret_cast<TIMERPROC>(message->lParam)(message->hwnd, WM_TIMER, message->wParam,
+                                                 message->time);
     return 0;
   }
   return SendMessage(message->hwnd, message->message, message->wParam, message->lParam);
 }
 
-DWORD GetMessageTime() { return System().LastMessageTime(); }
+DWORD GetMessageTime() {
+  return System().LastMessageTime();
+}
 
 DWORD GetMessagePos() {
   const TPoint pos = System().LastMessagePos();
   return MAKELONG(static_cast<WORD>(pos.X), static_cast<WORD>(pos.Y));
 }
 
-LONG_PTR GetMessageExtraInfo() { return static_cast<LONG_PTR>(System().Queue().LastExtraInfo()); }
+LONG_PTR GetMessageExtraInfo() {
+  return static_cast<LONG_PTR>(System().Queue().LastExtraInfo());
+}
 
 UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proc) {
   if (window && !System().Find(window)) return 0;
@@ -257,4 +273,6 @@ BOOL KillTimer(HWND window, UINT_PTR id) {
   return System().Queue().KillTimer(window, id) ? TRUE : FALSE;
 }
 
-void SetInputWait(TInputWait wait) { InputWait = wait; }
+void SetInputWait(TInputWait wait) {
+  InputWait = wait;
+}

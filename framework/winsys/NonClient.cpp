@@ -9,12 +9,15 @@
 namespace {
 int FrameSize(DWORD style, DWORD exStyle) {
   if (style & WS_THICKFRAME) return GetSystemMetrics(SM_CXFRAME);
-  if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) return GetSystemMetrics(SM_CXDLGFRAME);
+  if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME))
+    return GetSystemMetrics(SM_CXDLGFRAME);
   if (style & WS_BORDER) return GetSystemMetrics(SM_CXBORDER);
   return 0;
 }
 
-bool HasCaption(DWORD style) { return (style & WS_CAPTION) == WS_CAPTION; }
+bool HasCaption(DWORD style) {
+  return (style & WS_CAPTION) == WS_CAPTION;
+}
 
 int CaptionHeight(DWORD exStyle) {
   return GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
@@ -89,8 +92,10 @@ namespace NonClient {
 
 TRect ClientFromWindow(DWORD style, DWORD exStyle, const TRect& window) {
   TRect r = InsideEdges(style, exStyle, window);
-  if ((style & WS_VSCROLL) && r.Width() > 0) r.Right = std::max(r.Left, r.Right - GetSystemMetrics(SM_CXVSCROLL));
-  if ((style & WS_HSCROLL) && r.Height() > 0) r.Bottom = std::max(r.Top, r.Bottom - GetSystemMetrics(SM_CYHSCROLL));
+  if ((style & WS_VSCROLL) && r.Width() > 0)
+    r.Right = std::max(r.Left, r.Right - GetSystemMetrics(SM_CXVSCROLL));
+  if ((style & WS_HSCROLL) && r.Height() > 0)
+    r.Bottom = std::max(r.Top, r.Bottom - GetSystemMetrics(SM_CYHSCROLL));
   return r;
 }
 
@@ -121,7 +126,8 @@ TRect ScrollBarRect(const TWindow& window, int bar) {
   if (bar == SB_VERT && (window.Style & WS_VSCROLL))
     return {client.Right, client.Top, client.Right + GetSystemMetrics(SM_CXVSCROLL), client.Bottom};
   if (bar == SB_HORZ && (window.Style & WS_HSCROLL))
-    return {client.Left, client.Bottom, client.Right, client.Bottom + GetSystemMetrics(SM_CYHSCROLL)};
+    return {client.Left, client.Bottom, client.Right,
+            client.Bottom + GetSystemMetrics(SM_CYHSCROLL)};
   return {};
 }
 
@@ -134,7 +140,8 @@ int HitTest(const TWindow& window, TPoint screen) {
   if (CaptionRect(window).Contains(p)) return HTCAPTION;
   if (ScrollBarRect(window, SB_VERT).Contains(p)) return HTVSCROLL;
   if (ScrollBarRect(window, SB_HORZ).Contains(p)) return HTHSCROLL;
-  const TRect inside = InsideEdges(window.Style, window.ExStyle, {0, 0, bounds.Width(), bounds.Height()});
+  const TRect inside =
+      InsideEdges(window.Style, window.ExStyle, {0, 0, bounds.Width(), bounds.Height()});
   if (inside.Contains(p)) return (window.Style & WS_THICKFRAME) ? HTSIZE : HTNOWHERE;
   if (!(window.Style & WS_THICKFRAME)) return HTBORDER;
   const int corner = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
@@ -161,8 +168,9 @@ void Paint(TWindow& window) {
   ScrollBars::Paint(window, dc, SB_HORZ);
   if ((window.Style & WS_VSCROLL) && (window.Style & WS_HSCROLL)) {
     const TRect client = window.ClientRect;
-    FillSys(dc, {client.Right, client.Bottom, client.Right + GetSystemMetrics(SM_CXVSCROLL),
-                 client.Bottom + GetSystemMetrics(SM_CYHSCROLL)},
+    FillSys(dc,
+            {client.Right, client.Bottom, client.Right + GetSystemMetrics(SM_CXVSCROLL),
+             client.Bottom + GetSystemMetrics(SM_CYHSCROLL)},
             COLOR_BTNFACE);
   }
   ReleaseDC(window.Handle, dc);

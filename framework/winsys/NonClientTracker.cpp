@@ -55,7 +55,9 @@ TPoint ToWindow(const TWindow& window, TPoint screen) {
 }
 }  // namespace
 
-TWindow* TNonClientTracker::Target() const { return TWindowSystem::Instance().Find(FWindow); }
+TWindow* TNonClientTracker::Target() const {
+  return TWindowSystem::Instance().Find(FWindow);
+}
 
 bool TNonClientTracker::Begin(TWindow& window, int hitTest, TPoint screen) {
   if (IsActive()) return false;
@@ -123,7 +125,8 @@ void TNonClientTracker::BeginScroll(TWindow& window, int bar, TPoint screen) {
 void TNonClientTracker::SendScroll(int code, int position) {
   if (TWindow* window = Target())
     TWindowSystem::Instance().Send(window, FBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL,
-                                   MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)), 0);
+                                   MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)),
+                                   0);
 }
 
 void TNonClientTracker::RepaintBar() {
@@ -150,7 +153,8 @@ void TNonClientTracker::MouseMove(TPoint screen) {
     }
     case TMode::MoveWindow: {
       const TRect rect = window->WindowRect;
-      SetWindowPos(FWindow, nullptr, rect.Left + screen.X - FStart.X, rect.Top + screen.Y - FStart.Y, 0, 0,
+      SetWindowPos(FWindow, nullptr, rect.Left + screen.X - FStart.X,
+                   rect.Top + screen.Y - FStart.Y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       FStart = screen;
       return;
@@ -199,7 +203,8 @@ void TNonClientTracker::Tick(DWORD now) {
     TWindow* window = Target();
     if (!window) return Cancel();
     // Paging stops once the thumb has reached the pointer.
-    const bool inside = TScrollBarGeometry::For(*window, FBar).PartAt(ToWindow(*window, FLast)) == PartOf(FMode);
+    const bool inside =
+        TScrollBarGeometry::For(*window, FBar).PartAt(ToWindow(*window, FLast)) == PartOf(FMode);
     if (inside) SendScroll(CodeOf(FMode), 0);
   }
 }

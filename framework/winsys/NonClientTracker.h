@@ -12,8 +12,16 @@ class TWindow;
 // instead of to windows.
 class TNonClientTracker {
  public:
-  enum class TMode { None, ScrollArrowLess, ScrollArrowMore, ScrollPageLess, ScrollPageMore,
-                     ScrollThumb, MoveWindow, CloseButton };
+  enum class TMode {
+    None,
+    ScrollArrowLess,
+    ScrollArrowMore,
+    ScrollPageLess,
+    ScrollPageMore,
+    ScrollThumb,
+    MoveWindow,
+    CloseButton
+  };
 
   bool IsActive() const { return FMode != TMode::None; }
   TMode Mode() const { return FMode; }

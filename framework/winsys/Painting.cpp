@@ -33,7 +33,8 @@ void InvalidateTree(TWindow& window) {
   InvalidateClient(window, TRegion(window.ClientArea()), true);
   if (window.ClientRect != TRect{0, 0, window.WindowRect.Width(), window.WindowRect.Height()})
     window.FrameNeeded = true;
-  for (TWindow* child : window.Children) InvalidateTree(*child);
+  for (TWindow* child : window.Children)
+    InvalidateTree(*child);
 }
 
 namespace {
@@ -51,7 +52,8 @@ void Expose(TWindow& window, const TRegion& area) {
     frame.Subtract(clientScreen);
     if (!frame.IsEmpty()) window.FrameNeeded = true;
   }
-  for (TWindow* child : window.Children) Expose(*child, area);
+  for (TWindow* child : window.Children)
+    Expose(*child, area);
 }
 }  // namespace
 
@@ -62,7 +64,8 @@ void ExposeScreen(const TRegion& area) {
 TRegion CoveredArea(const TWindow& window) {
   if (!window.IsShowing()) return {};
   TRegion area(window.ScreenRect());
-  for (const TWindow* w = &window; w->Parent; w = w->Parent) area.Intersect(w->Parent->ClientScreenRect());
+  for (const TWindow* w = &window; w->Parent; w = w->Parent)
+    area.Intersect(w->Parent->ClientScreenRect());
   return area;
 }
 
@@ -109,7 +112,8 @@ void UpdateTree(TWindow& window, bool children) {
   UpdateWindow(window.Handle);
   if (!children) return;
   std::vector<HWND> handles;
-  for (TWindow* child : window.Children) handles.push_back(child->Handle);
+  for (TWindow* child : window.Children)
+    handles.push_back(child->Handle);
   for (HWND handle : handles)
     if (TWindow* child = TWindowSystem::Instance().Find(handle)) UpdateTree(*child, true);
 }
@@ -251,8 +255,8 @@ int ReleaseDC(HWND window, HDC dc) {
   return 1;
 }
 
-int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect* clip,
-                   HRGN update, TRect* updateRect, UINT flags) {
+int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect* clip, HRGN update,
+                   TRect* updateRect, UINT flags) {
   TWindowSystem& system = TWindowSystem::Instance();
   TWindow* target = system.Find(window);
   if (!target) return ERROR;
@@ -274,8 +278,8 @@ int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect
     HRGN movedRegion = CreateRectRgn(0, 0, 0, 0);
     FindRegion(movedRegion)->Region = moved;
     SelectClipRgn(dc, movedRegion);
-    BitBlt(dc, scrollRect.Left + dx, scrollRect.Top + dy, scrollRect.Width(), scrollRect.Height(), dc,
-           scrollRect.Left, scrollRect.Top, SRCCOPY);
+    BitBlt(dc, scrollRect.Left + dx, scrollRect.Top + dy, scrollRect.Width(), scrollRect.Height(),
+           dc, scrollRect.Left, scrollRect.Top, SRCCOPY);
     DeleteObject(movedRegion);
     ReleaseDC(window, dc);
   }
@@ -294,7 +298,8 @@ int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect
   if (flags & SW_SCROLLCHILDREN) {
     std::vector<HWND> children;
     for (TWindow* child : target->Children)
-      if (!scroll || !child->WindowRect.Intersect(scrollRect).IsEmpty()) children.push_back(child->Handle);
+      if (!scroll || !child->WindowRect.Intersect(scrollRect).IsEmpty())
+        children.push_back(child->Handle);
     for (HWND handle : children)
       if (TWindow* child = system.Find(handle)) {
         SetWindowPos(handle, nullptr, child->WindowRect.Left + dx, child->WindowRect.Top + dy, 0, 0,
@@ -309,5 +314,6 @@ int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect
 
 BOOL ScrollWindow(HWND window, int dx, int dy, const TRect* scroll, const TRect* clip) {
   const UINT flags = SW_INVALIDATE | SW_ERASE | (scroll ? 0u : UINT{SW_SCROLLCHILDREN});
-  return ScrollWindowEx(window, dx, dy, scroll, clip, nullptr, nullptr, flags) != ERROR ? TRUE : FALSE;
+  return ScrollWindowEx(window, dx, dy, scroll, clip, nullptr, nullptr, flags) != ERROR ? TRUE
+                                                                                        : FALSE;
 }

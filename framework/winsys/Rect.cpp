@@ -3,8 +3,8 @@
 #include <algorithm>
 
 TRect TRect::Intersect(const TRect& other) const {
-  TRect result{std::max(Left, other.Left), std::max(Top, other.Top),
-               std::min(Right, other.Right), std::min(Bottom, other.Bottom)};
+  TRect result{std::max(Left, other.Left), std::max(Top, other.Top), std::min(Right, other.Right),
+               std::min(Bottom, other.Bottom)};
   return result.IsEmpty() ? TRect{} : result;
 }
 
@@ -14,7 +14,9 @@ BOOL SetRect(TRect* rect, int left, int top, int right, int bottom) {
   return TRUE;
 }
 
-BOOL SetRectEmpty(TRect* rect) { return SetRect(rect, 0, 0, 0, 0); }
+BOOL SetRectEmpty(TRect* rect) {
+  return SetRect(rect, 0, 0, 0, 0);
+}
 
 BOOL CopyRect(TRect* dest, const TRect* source) {
   if (!dest || !source) return FALSE;
@@ -22,11 +24,17 @@ BOOL CopyRect(TRect* dest, const TRect* source) {
   return TRUE;
 }
 
-BOOL IsRectEmpty(const TRect* rect) { return !rect || rect->IsEmpty(); }
+BOOL IsRectEmpty(const TRect* rect) {
+  return !rect || rect->IsEmpty();
+}
 
-BOOL EqualRect(const TRect* a, const TRect* b) { return a && b && *a == *b; }
+BOOL EqualRect(const TRect* a, const TRect* b) {
+  return a && b && *a == *b;
+}
 
-BOOL PtInRect(const TRect* rect, TPoint point) { return rect && rect->Contains(point); }
+BOOL PtInRect(const TRect* rect, TPoint point) {
+  return rect && rect->Contains(point);
+}
 
 BOOL OffsetRect(TRect* rect, int dx, int dy) {
   if (!rect) return FALSE;

@@ -38,8 +38,12 @@ struct TRect {
   TPoint BottomRight() const { return {Right, Bottom}; }
   // The part shared with other; an empty rectangle at (0,0,0,0) when there is none.
   TRect Intersect(const TRect& other) const;
-  TRect Offset(int32_t dx, int32_t dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
-  TRect Inflate(int32_t dx, int32_t dy) const { return {Left - dx, Top - dy, Right + dx, Bottom + dy}; }
+  TRect Offset(int32_t dx, int32_t dy) const {
+    return {Left + dx, Top + dy, Right + dx, Bottom + dy};
+  }
+  TRect Inflate(int32_t dx, int32_t dy) const {
+    return {Left - dx, Top - dy, Right + dx, Bottom + dy};
+  }
 
   bool operator==(const TRect&) const = default;
 };
@@ -48,7 +52,9 @@ using POINT = TPoint;
 using SIZE = TSize;
 using RECT = TRect;
 
-inline TPoint Point(int32_t x, int32_t y) { return {x, y}; }
+inline TPoint Point(int32_t x, int32_t y) {
+  return {x, y};
+}
 inline TRect Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   return {left, top, right, bottom};
 }
@@ -56,7 +62,9 @@ inline TRect Bounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   return {left, top, left + width, top + height};
 }
 // The point packed into a message's lParam, and back.
-inline TPoint PointFromLParam(LPARAM value) { return {GET_X_LPARAM(value), GET_Y_LPARAM(value)}; }
+inline TPoint PointFromLParam(LPARAM value) {
+  return {GET_X_LPARAM(value), GET_Y_LPARAM(value)};
+}
 inline LPARAM PointToLParam(TPoint point) {
   return MAKELPARAM(static_cast<WORD>(point.X), static_cast<WORD>(point.Y));
 }

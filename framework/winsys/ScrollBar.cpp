@@ -28,13 +28,19 @@ TRect Span(bool vertical, const TRect& bar, int from, int to) {
                   : TRect{bar.Left + from, bar.Top, bar.Left + to, bar.Bottom};
 }
 
-bool IsBar(int bar) { return bar == SB_HORZ || bar == SB_VERT; }
+bool IsBar(int bar) {
+  return bar == SB_HORZ || bar == SB_VERT;
+}
 
-bool NeedsBar(const TScrollBarState& state) { return ScrollBars::MaxPosition(state) > state.Min; }
+bool NeedsBar(const TScrollBarState& state) {
+  return ScrollBars::MaxPosition(state) > state.Min;
+}
 
 // Shows or hides a bar by its style bit; the client area changes and the window hears of it.
 void ShowBar(TWindow& window, int bar, bool show) {
-  const DWORD bits = bar == SB_VERT ? WS_VSCROLL : bar == SB_HORZ ? WS_HSCROLL : (WS_VSCROLL | WS_HSCROLL);
+  const DWORD bits = bar == SB_VERT   ? WS_VSCROLL
+                     : bar == SB_HORZ ? WS_HSCROLL
+                                      : (WS_VSCROLL | WS_HSCROLL);
   const DWORD style = show ? (window.Style | bits) : (window.Style & ~bits);
   if (style == window.Style) return;
   window.Style = style;
@@ -49,7 +55,8 @@ TScrollBarGeometry TScrollBarGeometry::For(const TWindow& window, int bar) {
   g.Bar = NonClient::ScrollBarRect(window, bar);
   if (g.Bar.IsEmpty()) return g;
   const int length = g.Vertical ? g.Bar.Height() : g.Bar.Width();
-  const int arrow = std::min(GetSystemMetrics(g.Vertical ? SM_CYVSCROLL : SM_CXHSCROLL), length / 2);
+  const int arrow =
+      std::min(GetSystemMetrics(g.Vertical ? SM_CYVSCROLL : SM_CXHSCROLL), length / 2);
   g.LessArrow = Span(g.Vertical, g.Bar, 0, arrow);
   g.MoreArrow = Span(g.Vertical, g.Bar, length - arrow, length);
   g.Trough = Span(g.Vertical, g.Bar, arrow, length - arrow);
@@ -64,7 +71,8 @@ TScrollBarGeometry TScrollBarGeometry::For(const TWindow& window, int bar) {
   const int range = ScrollBars::MaxPosition(state) - state.Min;
   const int pos = std::clamp(state.Tracking ? state.TrackPos : state.Pos, state.Min,
                              ScrollBars::MaxPosition(state));
-  const int start = static_cast<int>(static_cast<int64_t>(troughLength - thumb) * (pos - state.Min) / range);
+  const int start =
+      static_cast<int>(static_cast<int64_t>(troughLength - thumb) * (pos - state.Min) / range);
   const int arrowLength = g.Vertical ? g.LessArrow.Height() : g.LessArrow.Width();
   g.Thumb = Span(g.Vertical, g.Bar, arrowLength + start, arrowLength + start + thumb);
   return g;
@@ -94,7 +102,9 @@ int MaxPosition(const TScrollBarState& state) {
   return std::max(state.Min, state.Max - std::max(state.Page - 1, 0));
 }
 
-TScrollBarState& State(TWindow& window, int bar) { return bar == SB_VERT ? window.VScroll : window.HScroll; }
+TScrollBarState& State(TWindow& window, int bar) {
+  return bar == SB_VERT ? window.VScroll : window.HScroll;
+}
 
 void Paint(TWindow& window, HDC dc, int bar, TScrollBarGeometry::TPart pressed) {
   using TPart = TScrollBarGeometry::TPart;
@@ -114,10 +124,12 @@ void Paint(TWindow& window, HDC dc, int bar, TScrollBarGeometry::TPart pressed) 
     FillRect(dc, &g.Trough, TroughBrush());
     return;
   }
-  const TRect before = g.Vertical ? TRect{g.Trough.Left, g.Trough.Top, g.Trough.Right, g.Thumb.Top}
-                                  : TRect{g.Trough.Left, g.Trough.Top, g.Thumb.Left, g.Trough.Bottom};
-  const TRect after = g.Vertical ? TRect{g.Trough.Left, g.Thumb.Bottom, g.Trough.Right, g.Trough.Bottom}
-                                 : TRect{g.Thumb.Right, g.Trough.Top, g.Trough.Right, g.Trough.Bottom};
+  const TRect before = g.Vertical
+                           ? TRect{g.Trough.Left, g.Trough.Top, g.Trough.Right, g.Thumb.Top}
+                           : TRect{g.Trough.Left, g.Trough.Top, g.Thumb.Left, g.Trough.Bottom};
+  const TRect after = g.Vertical
+                          ? TRect{g.Trough.Left, g.Thumb.Bottom, g.Trough.Right, g.Trough.Bottom}
+                          : TRect{g.Thumb.Right, g.Trough.Top, g.Trough.Right, g.Trough.Bottom};
   HBRUSH dark = GetSysColorBrush(COLOR_3DDKSHADOW);
   if (!before.IsEmpty()) FillRect(dc, &before, pressed == TPart::PageLess ? dark : TroughBrush());
   if (!after.IsEmpty()) FillRect(dc, &after, pressed == TPart::PageMore ? dark : TroughBrush());
@@ -142,7 +154,8 @@ int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw) {
     state.Min = info->nMin;
     state.Max = std::max(info->nMin, info->nMax);
   }
-  if (info->fMask & SIF_PAGE) state.Page = static_cast<int>(std::min<UINT>(info->nPage, 0x7FFFFFFF));
+  if (info->fMask & SIF_PAGE)
+    state.Page = static_cast<int>(std::min<UINT>(info->nPage, 0x7FFFFFFF));
   state.Page = std::clamp(state.Page, 0, state.Max - state.Min + 1);
   if (info->fMask & SIF_POS) state.Pos = info->nPos;
   state.Pos = std::clamp(state.Pos, state.Min, ScrollBars::MaxPosition(state));

@@ -35,5 +35,6 @@ TScrollBarState& State(TWindow& window, int bar);
 void Paint(TWindow& window, HDC windowDC, int bar,
            TScrollBarGeometry::TPart pressed = TScrollBarGeometry::TPart::None);
 // Repaints the bar on the screen now.
-void Repaint(TWindow& window, int bar, TScrollBarGeometry::TPart pressed = TScrollBarGeometry::TPart::None);
+void Repaint(TWindow& window, int bar,
+             TScrollBarGeometry::TPart pressed = TScrollBarGeometry::TPart::None);
 }  // namespace ScrollBars

@@ -9,13 +9,16 @@ constexpr DWORD ManualClockStart = 100000;
 // A runaway loop (a window that never validates) stops here instead of hanging the test.
 constexpr int MessageLimit = 100000;
 
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 
 // The key, and whether Shift is needed, that types character; false when no key does.
 bool KeyForCharacter(char character, int& key, bool& shift) {
   for (int candidate = 0x08; candidate <= 0xDE; ++candidate)
     for (bool withShift : {false, true})
-      if (CharacterOfKey(candidate, withShift, false, false) == static_cast<unsigned char>(character) &&
+      if (CharacterOfKey(candidate, withShift, false, false) ==
+              static_cast<unsigned char>(character) &&
           (candidate < VK_NUMPAD0 || candidate > VK_DIVIDE)) {
         key = candidate;
         shift = withShift;
@@ -31,7 +34,9 @@ TTestDriver::TTestDriver(int screenWidth, int screenHeight) {
   System().Clock().SetManual(ManualClockStart);
 }
 
-TTestDriver::~TTestDriver() { System().Reset(); }
+TTestDriver::~TTestDriver() {
+  System().Reset();
+}
 
 void TTestDriver::MoveTo(int x, int y) {
   System().Input().InjectMouseMove({x, y});
@@ -108,7 +113,9 @@ void TTestDriver::AdvanceClock(DWORD milliseconds) {
   Settle();
 }
 
-DWORD TTestDriver::Now() const { return System().Clock().Now(); }
+DWORD TTestDriver::Now() const {
+  return System().Clock().Now();
+}
 
 int TTestDriver::ProcessMessages() {
   MSG message;

@@ -57,26 +57,48 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using HOOKPROC = LRESULT (*)(int code, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
-constexpr WORD LOWORD(uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
-constexpr WORD HIWORD(uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
-constexpr BYTE LOBYTE(uintptr_t value) { return static_cast<BYTE>(value & 0xFF); }
-constexpr BYTE HIBYTE(uintptr_t value) { return static_cast<BYTE>((value >> 8) & 0xFF); }
+constexpr WORD LOWORD(uintptr_t value) {
+  return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(uintptr_t value) {
+  return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
+constexpr BYTE LOBYTE(uintptr_t value) {
+  return static_cast<BYTE>(value & 0xFF);
+}
+constexpr BYTE HIBYTE(uintptr_t value) {
+  return static_cast<BYTE>((value >> 8) & 0xFF);
+}
 constexpr DWORD MAKELONG(WORD low, WORD high) {
   return static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16);
 }
-constexpr WPARAM MAKEWPARAM(WORD low, WORD high) { return MAKELONG(low, high); }
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+  return MAKELONG(low, high);
+}
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
   return static_cast<LPARAM>(static_cast<int32_t>(MAKELONG(low, high)));
 }
-constexpr LRESULT MAKELRESULT(WORD low, WORD high) { return MAKELPARAM(low, high); }
+constexpr LRESULT MAKELRESULT(WORD low, WORD high) {
+  return MAKELPARAM(low, high);
+}
 // The signed coordinates packed into a mouse message's lParam.
-constexpr int GET_X_LPARAM(LPARAM value) { return static_cast<int16_t>(LOWORD(value)); }
-constexpr int GET_Y_LPARAM(LPARAM value) { return static_cast<int16_t>(HIWORD(value)); }
-constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM value) { return static_cast<int16_t>(HIWORD(value)); }
+constexpr int GET_X_LPARAM(LPARAM value) {
+  return static_cast<int16_t>(LOWORD(value));
+}
+constexpr int GET_Y_LPARAM(LPARAM value) {
+  return static_cast<int16_t>(HIWORD(value));
+}
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM value) {
+  return static_cast<int16_t>(HIWORD(value));
+}
 
 // A resource name given as a small integer (cursor identifiers, atoms) rather than a string.
-inline const char* MAKEINTRESOURCE(uintptr_t id) { return reinterpret_cast<const char*>(id); }
-inline const char* MAKEINTATOM(ATOM atom) { return reinterpret_cast<const char*>(uintptr_t{atom}); }
+inline const char* MAKEINTRESOURCE(uintptr_t id) {
+  return reinterpret_cast<const char*>(id);
+}
+inline const char* MAKEINTATOM(ATOM atom) {
+  return reinterpret_cast<const char*>(uintptr_t{atom});
+}
 inline bool IS_INTRESOURCE(const char* name) {
   return (reinterpret_cast<uintptr_t>(name) >> 16) == 0;
 }

@@ -140,8 +140,13 @@ BOOL GetCursorPos(TPoint* point);
 BOOL SetCursorPos(int x, int y);
 UINT GetDoubleClickTime();
 BOOL SetDoubleClickTime(UINT milliseconds);
-enum : UINT { MB_OK = 0x00000000, MB_ICONHAND = 0x00000010, MB_ICONQUESTION = 0x00000020,
-              MB_ICONEXCLAMATION = 0x00000030, MB_ICONASTERISK = 0x00000040 };
+enum : UINT {
+  MB_OK = 0x00000000,
+  MB_ICONHAND = 0x00000010,
+  MB_ICONQUESTION = 0x00000020,
+  MB_ICONEXCLAMATION = 0x00000030,
+  MB_ICONASTERISK = 0x00000040
+};
 // Counts the beep (GetBeepCount) and asks the presenter to sound it.
 BOOL MessageBeep(UINT type);
 int GetBeepCount();
@@ -187,8 +192,8 @@ HDC GetDC(HWND window);
 HDC GetWindowDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
 // Scrolls the client area's pixels and invalidates what is uncovered.
-int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect* clip,
-                   HRGN update, TRect* updateRect, UINT flags);
+int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect* clip, HRGN update,
+                   TRect* updateRect, UINT flags);
 BOOL ScrollWindow(HWND window, int dx, int dy, const TRect* scroll, const TRect* clip);
 
 // Scroll bars of windows (SB_HORZ, SB_VERT).

@@ -10,7 +10,8 @@ bool TWindow::IsShowing() const {
 
 TWindow* TWindow::TopLevel() {
   TWindow* w = this;
-  while (w->Parent && !w->Parent->IsDesktop()) w = w->Parent;
+  while (w->Parent && !w->Parent->IsDesktop())
+    w = w->Parent;
   return w;
 }
 

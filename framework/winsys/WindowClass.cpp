@@ -9,10 +9,17 @@
 
 namespace {
 struct TAtomTable {
-  std::map<std::string, ATOM> ByName;  // upper-case names
+  std::map<std::string, ATOM> ByName;                  // upper-case names
   std::map<ATOM, std::pair<std::string, int>> ByAtom;  // name as added, reference count
   ATOM Next = 0xC000;
 };
+
+// "#123": the name of an integer atom.
+std::string IntegerAtomName(ATOM atom) {
+  std::string name(1, '#');
+  name += std::to_string(atom);
+  return name;
+}
 
 TAtomTable& Atoms() {
   static TAtomTable table;
@@ -168,7 +175,7 @@ UINT GlobalGetAtomName(ATOM atom, char* buffer, int size) {
   if (found != Atoms().ByAtom.end())
     name = found->second.first;
   else if (atom > 0 && atom < 0xC000)
-    name = "#" + std::to_string(atom);
+    name = IntegerAtomName(atom);
   else
     return 0;
   const size_t copied = std::min(name.size(), static_cast<size_t>(size - 1));
@@ -182,5 +189,5 @@ std::string AtomKey(const char* name) {
   if (!IS_INTRESOURCE(name)) return UpperCase(name);
   const auto atom = static_cast<ATOM>(reinterpret_cast<uintptr_t>(name));
   auto found = Atoms().ByAtom.find(atom);
-  return found != Atoms().ByAtom.end() ? UpperCase(found->second.first) : "#" + std::to_string(atom);
+  return found != Atoms().ByAtom.end() ? UpperCase(found->second.first) : IntegerAtomName(atom);
 }

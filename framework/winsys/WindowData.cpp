@@ -6,7 +6,9 @@
 #include "winsys/WindowTree.h"
 
 namespace {
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 
 bool ExtraFits(const TWindow& window, int index, size_t size) {
   return index >= 0 && static_cast<size_t>(index) + size <= window.Extra.size();
@@ -14,12 +16,14 @@ bool ExtraFits(const TWindow& window, int index, size_t size) {
 
 void ChangeStyle(TWindow& window, int index, DWORD value) {
   STYLESTRUCT change{index == GWL_STYLE ? window.Style : window.ExStyle, value};
-  System().Send(&window, WM_STYLECHANGING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
+  System().Send(&window, WM_STYLECHANGING, static_cast<WPARAM>(index),
+                reinterpret_cast<LPARAM>(&change));
   if (index == GWL_STYLE)
     window.Style = change.styleNew;
   else
     window.ExStyle = change.styleNew;
-  System().Send(&window, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&change));
+  System().Send(&window, WM_STYLECHANGED, static_cast<WPARAM>(index),
+                reinterpret_cast<LPARAM>(&change));
 }
 }  // namespace
 
@@ -89,7 +93,8 @@ LONG GetWindowLong(HWND window, int index) {
 
 LONG SetWindowLong(HWND window, int index, LONG value) {
   if (index == GWL_STYLE || index == GWL_EXSTYLE)
-    return static_cast<LONG>(SetWindowLongPtr(window, index, static_cast<LONG_PTR>(static_cast<DWORD>(value))));
+    return static_cast<LONG>(
+        SetWindowLongPtr(window, index, static_cast<LONG_PTR>(static_cast<DWORD>(value))));
   return static_cast<LONG>(SetWindowLongPtr(window, index, value));
 }
 
@@ -195,7 +200,8 @@ int GetWindowTextLength(HWND window) {
 
 BOOL SetWindowText(HWND window, const char* text) {
   if (!System().Find(window)) return FALSE;
-  return SendMessage(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE : FALSE;
+  return SendMessage(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text ? text : "")) ? TRUE
+                                                                                        : FALSE;
 }
 
 BOOL EnableWindow(HWND handle, BOOL enable) {

@@ -7,7 +7,9 @@
 #include "winsys/WindowTree.h"
 
 namespace {
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 
 // Flags of WM_WINDOWPOSCHANGED telling that the client area kept its place or size.
 constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
@@ -82,8 +84,8 @@ BOOL SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int width, int he
     SetActiveWindow(handle);
   if (!system.Find(handle)) return TRUE;
 
-  WINDOWPOS done{handle, pos.hwndInsertAfter, newRect.Left, newRect.Top, newRect.Width(),
-                 newRect.Height(), flags};
+  WINDOWPOS done{handle,          pos.hwndInsertAfter, newRect.Left, newRect.Top,
+                 newRect.Width(), newRect.Height(),    flags};
   if (!moved) done.flags |= SWP_NOMOVE;
   if (!sized) done.flags |= SWP_NOSIZE;
   if (!clientMoved) done.flags |= SWP_NOCLIENTMOVE;
@@ -195,13 +197,15 @@ int MapWindowPoints(HWND from, HWND to, TPoint* points, UINT count) {
   const TPoint b = target ? target->ClientOrigin() : TPoint{};
   const int dx = a.X - b.X, dy = a.Y - b.Y;
   if (points)
-    for (UINT i = 0; i < count; ++i) points[i] = {points[i].X + dx, points[i].Y + dy};
+    for (UINT i = 0; i < count; ++i)
+      points[i] = {points[i].X + dx, points[i].Y + dy};
   return static_cast<int>(MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy)));
 }
 
 HWND WindowFromPoint(TPoint point) {
   TWindow* found = Deepest(*System().Desktop(), point);
-  while (found && !found->IsEnabled() && found->IsChild()) found = found->Parent;
+  while (found && !found->IsEnabled() && found->IsChild())
+    found = found->Parent;
   return found && !found->IsDesktop() ? found->Handle : nullptr;
 }
 

@@ -42,8 +42,10 @@ void TWindowSystem::CreateDesktop() {
 void TWindowSystem::Reset() {
   ++FCallDepth;
   std::vector<HWND> topLevel;
-  for (TWindow* child : FDesktop->Children) topLevel.push_back(child->Handle);
-  for (HWND window : topLevel) DestroyWindow(window);
+  for (TWindow* child : FDesktop->Children)
+    topLevel.push_back(child->Handle);
+  for (HWND window : topLevel)
+    DestroyWindow(window);
   --FCallDepth;
   FreeRetired();
   FQueue.Clear();
@@ -113,7 +115,9 @@ void TWindowSystem::Retire(TWindow* window) {
   if (FCallDepth == 0) FreeRetired();
 }
 
-void TWindowSystem::FreeRetired() { FRetired.clear(); }
+void TWindowSystem::FreeRetired() {
+  FRetired.clear();
+}
 
 namespace {
 TWindow* FindPaintable(TWindow& window, HWND filter, bool inFilter) {

@@ -9,13 +9,18 @@
 #include "winsys/WindowSystem.h"
 
 namespace {
-TWindowSystem& System() { return TWindowSystem::Instance(); }
+TWindowSystem& System() {
+  return TWindowSystem::Instance();
+}
 
-bool IsTopmost(const TWindow* window) { return (window->ExStyle & WS_EX_TOPMOST) != 0; }
+bool IsTopmost(const TWindow* window) {
+  return (window->ExStyle & WS_EX_TOPMOST) != 0;
+}
 
 void CollectPreOrder(TWindow& window, std::vector<HWND>& out) {
   out.push_back(window.Handle);
-  for (TWindow* child : window.Children) CollectPreOrder(*child, out);
+  for (TWindow* child : window.Children)
+    CollectPreOrder(*child, out);
 }
 
 TRect DefaultPlacement(int x, int y, int width, int height, bool topLevel) {
@@ -42,8 +47,9 @@ void RecalcClient(TWindow& window) {
   TRect rect = window.WindowRect;
   System().Send(&window, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&rect));
   rect = rect.Intersect(window.WindowRect);
-  if (rect.IsEmpty()) rect = {window.WindowRect.Left, window.WindowRect.Top, window.WindowRect.Left,
-                              window.WindowRect.Top};
+  if (rect.IsEmpty())
+    rect = {window.WindowRect.Left, window.WindowRect.Top, window.WindowRect.Left,
+            window.WindowRect.Top};
   window.ClientRect = rect.Offset(-window.WindowRect.Left, -window.WindowRect.Top);
 }
 
@@ -123,14 +129,15 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
 
   TWindow* window = system.NewWindow(windowClass);
   const HWND handle = window->Handle;
-  window->Style = (style & ~WS_VISIBLE) | (child ? 0 : WS_CLIPSIBLINGS);
+  window->Style = (style & ~WS_VISIBLE) | (child ? DWORD{0} : DWORD{WS_CLIPSIBLINGS});
   window->ExStyle = exStyle;
   window->Proc = windowClass->Proc;
   window->Instance = instance;
   window->Id = child ? reinterpret_cast<LONG_PTR>(menu) : 0;
   window->Extra.assign(static_cast<size_t>(windowClass->WindowExtra), 0);
   window->Parent = child ? parentWindow : system.Desktop();
-  window->Owner = !child && parentWindow && !parentWindow->IsDesktop() ? parentWindow->TopLevel() : nullptr;
+  window->Owner =
+      !child && parentWindow && !parentWindow->IsDesktop() ? parentWindow->TopLevel() : nullptr;
   window->WindowRect = DefaultPlacement(x, y, width, height, window->Parent->IsDesktop());
   window->ClientRect = {0, 0, window->WindowRect.Width(), window->WindowRect.Height()};
   WindowTree::PlaceInZOrder(*window, HWND_TOP);
@@ -174,8 +181,8 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
 
 HWND CreateWindow(const char* className, const char* windowName, DWORD style, int x, int y,
                   int width, int height, HWND parent, HMENU menu, HINSTANCE instance, void* param) {
-  return CreateWindowEx(0, className, windowName, style, x, y, width, height, parent, menu, instance,
-                        param);
+  return CreateWindowEx(0, className, windowName, style, x, y, width, height, parent, menu,
+                        instance, param);
 }
 
 BOOL DestroyWindow(HWND handle) {
@@ -185,14 +192,17 @@ BOOL DestroyWindow(HWND handle) {
   std::vector<HWND> owned;
   for (TWindow* candidate : system.Desktop()->Children)
     if (candidate->Owner == window) owned.push_back(candidate->Handle);
-  for (HWND other : owned) DestroyWindow(other);
+  for (HWND other : owned)
+    DestroyWindow(other);
   if (!system.Find(handle) || window->Destroyed) return FALSE;
 
   std::vector<HWND> tree;
   CollectPreOrder(*window, tree);
-  for (HWND h : tree) system.Find(h)->Destroyed = true;  // further DestroyWindow calls do nothing
+  for (HWND h : tree)
+    system.Find(h)->Destroyed = true;  // further DestroyWindow calls do nothing
   if (window->IsChild() && !(window->ExStyle & WS_EX_NOPARENTNOTIFY))
-    system.Send(window->Parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_DESTROY, static_cast<WORD>(window->Id)),
+    system.Send(window->Parent, WM_PARENTNOTIFY,
+                MAKEWPARAM(WM_DESTROY, static_cast<WORD>(window->Id)),
                 reinterpret_cast<LPARAM>(handle));
   const TRegion covered = Painting::CoveredArea(*window);
   window->Style &= ~WS_VISIBLE;
@@ -207,7 +217,8 @@ BOOL DestroyWindow(HWND handle) {
     for (TWindow* other : system.Desktop()->Children)
       if (other->Owner == w) other->Owner = nullptr;
     if (w->Parent) w->Parent->RemoveChild(w);
-    for (TWindow* child : w->Children) child->Parent = nullptr;
+    for (TWindow* child : w->Children)
+      child->Parent = nullptr;
     system.Queue().Forget(w->Handle);
     if (system.Focus() == w) system.SetFocusHandle(nullptr);
     if (system.Capture() == w) system.SetCaptureHandle(nullptr);
@@ -217,9 +228,13 @@ BOOL DestroyWindow(HWND handle) {
   return TRUE;
 }
 
-BOOL IsWindow(HWND window) { return System().Find(window) ? TRUE : FALSE; }
+BOOL IsWindow(HWND window) {
+  return System().Find(window) ? TRUE : FALSE;
+}
 
-HWND GetDesktopWindow() { return System().Desktop()->Handle; }
+HWND GetDesktopWindow() {
+  return System().Desktop()->Handle;
+}
 
 HWND GetParent(HWND handle) {
   TWindow* window = System().Find(handle);
@@ -256,7 +271,8 @@ HWND GetAncestor(HWND handle, UINT kind) {
       return window->TopLevel()->Handle;
     case GA_ROOTOWNER: {
       TWindow* root = window->TopLevel();
-      while (root->Owner) root = root->Owner->TopLevel();
+      while (root->Owner)
+        root = root->Owner->TopLevel();
       return root->Handle;
     }
     default:
@@ -267,7 +283,8 @@ HWND GetAncestor(HWND handle, UINT kind) {
 HWND GetWindow(HWND handle, UINT relation) {
   TWindow* window = System().Find(handle);
   if (!window) return nullptr;
-  if (relation == GW_CHILD) return window->Children.empty() ? nullptr : window->Children.front()->Handle;
+  if (relation == GW_CHILD)
+    return window->Children.empty() ? nullptr : window->Children.front()->Handle;
   if (relation == GW_OWNER) return window->Owner ? window->Owner->Handle : nullptr;
   if (!window->Parent) return nullptr;
   const auto& siblings = window->Parent->Children;
@@ -316,7 +333,8 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM param) {
 BOOL EnumWindows(WNDENUMPROC proc, LPARAM param) {
   if (!proc) return FALSE;
   std::vector<HWND> topLevel;
-  for (TWindow* child : System().Desktop()->Children) topLevel.push_back(child->Handle);
+  for (TWindow* child : System().Desktop()->Children)
+    topLevel.push_back(child->Handle);
   for (HWND handle : topLevel)
     if (System().Find(handle) && !proc(handle, param)) break;
   return TRUE;

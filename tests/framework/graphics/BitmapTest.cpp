@@ -23,13 +23,16 @@ class TGlyphHolder : public TComponent {
   TBitmap* FGlyph;
 };
 
-IMPLEMENT_CLASS(TGlyphHolder) { PROPERTY(Glyph, GetGlyph, SetGlyph); }
+IMPLEMENT_CLASS(TGlyphHolder) {
+  PROPERTY(Glyph, GetGlyph, SetGlyph);
+}
 
 void Paint(TBitmap& bitmap) {
   bitmap.SetSize(5, 3);
   const uint32_t colors[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF, 0x123456};
   for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 5; ++x) bitmap.ScanLine(y)[x] = colors[(x + y) % 5];
+    for (int x = 0; x < 5; ++x)
+      bitmap.ScanLine(y)[x] = colors[(x + y) % 5];
 }
 
 bool SamePicture(TBitmap& a, TBitmap& b) {
@@ -43,7 +46,8 @@ bool SamePicture(TBitmap& a, TBitmap& b) {
 std::string BmpBytes(TBitmap& bitmap) {
   TMemoryStream stream;
   bitmap.SaveToStream(&stream);
-  return std::string(reinterpret_cast<const char*>(stream.GetMemory()), static_cast<size_t>(stream.GetSize()));
+  return std::string(reinterpret_cast<const char*>(stream.GetMemory()),
+                     static_cast<size_t>(stream.GetSize()));
 }
 }  // namespace
 
@@ -84,8 +88,14 @@ TEST(BitmapTest, BmpFilesRoundTripInEveryFormat) {
 TEST(BitmapTest, SixteenBitAndTopDownFilesAreRead) {
   // A 2x2 bitmap, 16 bits per pixel with 5-6-5 bit fields, stored top-down.
   std::string file = "BM";
-  auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) file += static_cast<char>(v >> (8 * i)); };
-  auto put16 = [&](uint16_t v) { file += static_cast<char>(v); file += static_cast<char>(v >> 8); };
+  auto put32 = [&](uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+      file += static_cast<char>(v >> (8 * i));
+  };
+  auto put16 = [&](uint16_t v) {
+    file += static_cast<char>(v);
+    file += static_cast<char>(v >> 8);
+  };
   put32(14 + 40 + 12 + 8);
   put32(0);
   put32(14 + 40 + 12);
@@ -95,7 +105,8 @@ TEST(BitmapTest, SixteenBitAndTopDownFilesAreRead) {
   put16(1);
   put16(16);
   put32(3);  // bit fields
-  for (int i = 0; i < 5; ++i) put32(0);
+  for (int i = 0; i < 5; ++i)
+    put32(0);
   put32(0xF800);
   put32(0x07E0);
   put32(0x001F);
@@ -143,7 +154,8 @@ TEST(BitmapTest, ResourcesLoadByName) {
   source.SetPixelFormat(pf24bit);
   const std::string file = BmpBytes(source);
   const TModuleResource resources[] = {
-      {"GLYPH", reinterpret_cast<const unsigned char*>(file.data()), file.size()}, {nullptr, nullptr, 0}};
+      {"GLYPH", reinterpret_cast<const unsigned char*>(file.data()), file.size()},
+      {nullptr, nullptr, 0}};
   TModule module("glyphs", resources);
   TBitmap loaded;
   loaded.LoadFromResourceName(module, "glyph");

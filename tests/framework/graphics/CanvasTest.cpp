@@ -80,7 +80,8 @@ TEST(CanvasTest, ACanvasDrawsWithItsCurrentTools) {
   canvas->TextRect({2, 5, 8, 12}, 2, 5, "WWW");  // opaque, clipped to the rectangle
   EXPECT_EQ(canvas->GetPixel(8, 8), clWhite);
   bool yellow = false;
-  for (int x = 2; x < 8; ++x) yellow |= canvas->GetPixel(x, 11) == clYellow;
+  for (int x = 2; x < 8; ++x)
+    yellow |= canvas->GetPixel(x, 11) == clYellow;
   EXPECT_TRUE(yellow);
   canvas->TextOut(12, 5, "ab");
   EXPECT_EQ(canvas->GetPenPos(), (TPoint{24, 5}));
@@ -107,7 +108,7 @@ TEST(CanvasTest, CopyModeAndDrawingOfBitmaps) {
   EXPECT_EQ(canvas->GetPixel(8, 1), clRed);
   canvas->SetCopyMode(static_cast<TCopyMode>(SRCINVERT));
   canvas->CopyRect({0, 0, 4, 4}, picture.GetCanvas(), {0, 0, 4, 4});
-  EXPECT_EQ(canvas->GetPixel(2, 2), clBlack);  // red XOR red
+  EXPECT_EQ(canvas->GetPixel(2, 2), clBlack);   // red XOR red
   canvas->StretchDraw({0, 0, 12, 6}, nullptr);  // nothing to draw
   TCanvas plain;
   EXPECT_THROW(plain.MoveTo(1, 1), EInvalidOperation);

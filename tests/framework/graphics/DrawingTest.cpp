@@ -11,13 +11,15 @@ constexpr COLORREF Red = RGB(255, 0, 0);
 // The pixels of row y from x0 to x1 (exclusive) as a string: '#' for colour, '.' otherwise.
 std::string Row(TMemoryTarget& target, int y, int x0, int x1, COLORREF color) {
   std::string result;
-  for (int x = x0; x < x1; ++x) result += target.Pixel(x, y) == color ? '#' : '.';
+  for (int x = x0; x < x1; ++x)
+    result += target.Pixel(x, y) == color ? '#' : '.';
   return result;
 }
 
 std::string Column(TMemoryTarget& target, int x, int y0, int y1, COLORREF color) {
   std::string result;
-  for (int y = y0; y < y1; ++y) result += target.Pixel(x, y) == color ? '#' : '.';
+  for (int y = y0; y < y1; ++y)
+    result += target.Pixel(x, y) == color ? '#' : '.';
   return result;
 }
 }  // namespace
@@ -120,7 +122,8 @@ TEST(DrawingTest, WidePenLinesCoverTheirWidthAndBothEnds) {
   SelectObject(target.Dc, pen);
   MoveToEx(target.Dc, 5, 8, nullptr);
   LineTo(target.Dc, 15, 8);
-  for (int y : {7, 8, 9}) EXPECT_EQ(Row(target, y, 3, 18, Black), ".#############.") << y;
+  for (int y : {7, 8, 9})
+    EXPECT_EQ(Row(target, y, 3, 18, Black), ".#############.") << y;
   EXPECT_EQ(Row(target, 6, 3, 18, Black), "...............");
   EXPECT_EQ(Row(target, 10, 3, 18, Black), "...............");
   SelectObject(target.Dc, GetStockObject(BLACK_PEN));
@@ -205,7 +208,8 @@ TEST(DrawingTest, DeletedAndInventedObjectsFailSafely) {
   EXPECT_EQ(SelectObject(other, selected), nullptr);  // one context at a time
   DeleteDC(other);
   LOGPEN logPen;
-  EXPECT_EQ(GetObject(GetStockObject(BLACK_PEN), sizeof logPen, &logPen), static_cast<int>(sizeof logPen));
+  EXPECT_EQ(GetObject(GetStockObject(BLACK_PEN), sizeof logPen, &logPen),
+            static_cast<int>(sizeof logPen));
   BITMAP info;
   EXPECT_EQ(GetObject(target.Bitmap, sizeof info, &info), static_cast<int>(sizeof info));
   EXPECT_EQ(info.bmWidth, 8);
@@ -235,5 +239,6 @@ TEST(DrawingTest, RegionsCombine) {
   OffsetRgn(copy, 1, 0);
   EXPECT_FALSE(EqualRgn(copy, a));
   EXPECT_EQ(CombineRgn(result, a, reinterpret_cast<HRGN>(0x99), RGN_AND), ERROR);
-  for (HRGN r : {a, b, result, copy}) DeleteObject(r);
+  for (HRGN r : {a, b, result, copy})
+    DeleteObject(r);
 }

@@ -23,7 +23,8 @@ std::string Row(TMemoryTarget& target, int y, int x0, int x1) {
 TEST(FrameControlTest, AFlatCheckedBoxHasAShadowFrameAndTheClassicMark) {
   TMemoryTarget target(17, 17, Background);
   TRect box{2, 2, 15, 15};
-  ASSERT_TRUE(DrawFrameControl(target.Dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | DFCS_CHECKED));
+  ASSERT_TRUE(
+      DrawFrameControl(target.Dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | DFCS_CHECKED));
   EXPECT_EQ(Row(target, 1, 0, 17), "_________________");
   EXPECT_EQ(Row(target, 2, 0, 17), "__ggggggggggggg__");
   EXPECT_EQ(Row(target, 3, 0, 17), "__g...........g__");
@@ -40,7 +41,8 @@ TEST(FrameControlTest, AFlatCheckedBoxHasAShadowFrameAndTheClassicMark) {
 
   TMemoryTarget unchecked(17, 17, Background);
   DrawFrameControl(unchecked.Dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT);
-  for (int y = 3; y < 14; ++y) EXPECT_EQ(Row(unchecked, y, 3, 14), "...........") << y;
+  for (int y = 3; y < 14; ++y)
+    EXPECT_EQ(Row(unchecked, y, 3, 14), "...........") << y;
   EXPECT_FALSE(DrawFrameControl(target.Dc, nullptr, DFC_BUTTON, DFCS_BUTTONCHECK));
   TRect empty{5, 5, 5, 5};
   EXPECT_FALSE(DrawFrameControl(target.Dc, &empty, DFC_BUTTON, DFCS_BUTTONCHECK));
@@ -51,11 +53,11 @@ TEST(FrameControlTest, EdgesUseTheClassicShadowsAndHighlights) {
   TRect rect{1, 1, 9, 9};
   ASSERT_TRUE(DrawEdge(target.Dc, &rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST));
   EXPECT_EQ(rect, (TRect{3, 3, 7, 7}));
-  EXPECT_EQ(target.Pixel(1, 1), Gray);     // outer top-left: shadow
-  EXPECT_EQ(target.Pixel(2, 2), Black);    // inner top-left: dark shadow
-  EXPECT_EQ(target.Pixel(8, 8), White);    // outer bottom-right: highlight
-  EXPECT_EQ(target.Pixel(7, 7), Silver);   // inner bottom-right: light
-  EXPECT_EQ(target.Pixel(1, 8), White);    // the bottom edge owns its corner
+  EXPECT_EQ(target.Pixel(1, 1), Gray);    // outer top-left: shadow
+  EXPECT_EQ(target.Pixel(2, 2), Black);   // inner top-left: dark shadow
+  EXPECT_EQ(target.Pixel(8, 8), White);   // outer bottom-right: highlight
+  EXPECT_EQ(target.Pixel(7, 7), Silver);  // inner bottom-right: light
+  EXPECT_EQ(target.Pixel(1, 8), White);   // the bottom edge owns its corner
   EXPECT_EQ(target.Pixel(3, 3), Background);
   TMemoryTarget raised(10, 10, Background);
   TRect all{0, 0, 10, 10};

@@ -29,12 +29,14 @@ class TMemoryTarget {
   // Copies source's pixels in (same size).
   void Load(const TSurface& source) {
     for (int y = 0; y < source.Height(); ++y)
-      for (int x = 0; x < source.Width(); ++x) Surface().SetPixel(x, y, source.GetPixel(x, y));
+      for (int x = 0; x < source.Width(); ++x)
+        Surface().SetPixel(x, y, source.GetPixel(x, y));
   }
   TSurface Snapshot() {
     TSurface copy(Surface().Width(), Surface().Height());
     for (int y = 0; y < copy.Height(); ++y)
-      for (int x = 0; x < copy.Width(); ++x) copy.SetPixel(x, y, Surface().GetPixel(x, y));
+      for (int x = 0; x < copy.Width(); ++x)
+        copy.SetPixel(x, y, Surface().GetPixel(x, y));
     return copy;
   }
 

@@ -53,7 +53,8 @@ void Blit(TSurface& dest, const TRect& rect, const TSurface* source, TPoint sour
     }
 }
 
-void Line(TSurface& surface, TPoint from, TPoint to, uint32_t pixel, int rop2, const TRegion& clip) {
+void Line(TSurface& surface, TPoint from, TPoint to, uint32_t pixel, int rop2,
+          const TRegion& clip) {
   const int dx = to.X - from.X, dy = to.Y - from.Y;
   const int steps = std::max(std::abs(dx), std::abs(dy));
   for (int i = 0; i < steps; ++i) {

@@ -25,11 +25,13 @@ struct TRandom {
   }
 };
 
-constexpr DWORD StandardRops[] = {SRCCOPY,  SRCPAINT,  SRCAND,   SRCINVERT, SRCERASE,
+constexpr DWORD StandardRops[] = {SRCCOPY,    SRCPAINT,    SRCAND,    SRCINVERT,  SRCERASE,
                                   NOTSRCCOPY, NOTSRCERASE, MERGECOPY, MERGEPAINT, PATCOPY,
-                                  PATPAINT, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS};
+                                  PATPAINT,   PATINVERT,   DSTINVERT, BLACKNESS,  WHITENESS};
 
-TRegion Everything() { return TRegion({0, 0, Width, Height}); }
+TRegion Everything() {
+  return TRegion({0, 0, Width, Height});
+}
 
 // Two overlapping clip rectangles: a region of several rectangles.
 TRegion TwoBands(HDC dc) {
@@ -43,11 +45,10 @@ TRegion TwoBands(HDC dc) {
   return region;
 }
 
-#define EXPECT_SAME_PIXELS(actual, expected)                          \
-  do {                                                                \
-    std::string difference;                                           \
-    EXPECT_TRUE(Reference::SamePixels(actual, expected, &difference)) \
-        << difference;                                                \
+#define EXPECT_SAME_PIXELS(actual, expected)                                         \
+  do {                                                                               \
+    std::string difference;                                                          \
+    EXPECT_TRUE(Reference::SamePixels(actual, expected, &difference)) << difference; \
   } while (0)
 }  // namespace
 
@@ -109,12 +110,14 @@ TEST(RasterTest, BlitsMatchTheReferenceForEveryStandardOperation) {
       auto pattern = [&](int x, int y) -> uint32_t {
         if (!hatched) return ColorRefToPixel(color);
         static constexpr uint8_t Cross[8] = {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81};
-        return (Cross[y & 7] >> (7 - (x & 7))) & 1 ? ColorRefToPixel(color) : ColorRefToPixel(RGB(10, 220, 5));
+        return (Cross[y & 7] >> (7 - (x & 7))) & 1 ? ColorRefToPixel(color)
+                                                   : ColorRefToPixel(RGB(10, 220, 5));
       };
       for (int round = 0; round < 8; ++round) {
         const TRect rect = random.Rect();
         const TPoint from{random.Next(Width) - 4, random.Next(Height) - 4};
-        BitBlt(target.Dc, rect.Left, rect.Top, rect.Width(), rect.Height(), source.Dc, from.X, from.Y, rop);
+        BitBlt(target.Dc, rect.Left, rect.Top, rect.Width(), rect.Height(), source.Dc, from.X,
+               from.Y, rop);
         const bool usesSource = Raster::RopUsesSource(Raster::RopIndex(rop));
         Reference::Blit(expected, rect, usesSource ? &source.Surface() : nullptr, from, pattern,
                         Raster::RopIndex(rop), Everything());

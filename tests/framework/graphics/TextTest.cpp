@@ -16,19 +16,23 @@ constexpr COLORREF Red = RGB(255, 0, 0);
 int Count(TMemoryTarget& target, const TRect& area, COLORREF color) {
   int count = 0;
   for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x) count += target.Pixel(x, y) == color;
+    for (int x = area.Left; x < area.Right; ++x)
+      count += target.Pixel(x, y) == color;
   return count;
 }
 
 std::set<COLORREF> Colors(TMemoryTarget& target, const TRect& area) {
   std::set<COLORREF> colors;
   for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x) colors.insert(target.Pixel(x, y));
+    for (int x = area.Left; x < area.Right; ++x)
+      colors.insert(target.Pixel(x, y));
   return colors;
 }
 
-HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL, BYTE quality = DEFAULT_QUALITY) {
-  return CreateFont(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, quality, DEFAULT_PITCH, face);
+HFONT MakeFont(const char* face, int height, int weight = FW_NORMAL,
+               BYTE quality = DEFAULT_QUALITY) {
+  return CreateFont(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0, quality, DEFAULT_PITCH,
+                    face);
 }
 }  // namespace
 
@@ -51,7 +55,8 @@ TEST(TextTest, TheBuiltInFontHasExactMetricsAndGlyphs) {
   // 'I': a bar of three pixels over a stem of one, seven rows from the cell's third row.
   auto row = [&](int y) {
     std::string r;
-    for (int x = 10; x < 16; ++x) r += target.Pixel(x, y) == Black ? '#' : '.';
+    for (int x = 10; x < 16; ++x)
+      r += target.Pixel(x, y) == Black ? '#' : '.';
     return r;
   };
   EXPECT_EQ(row(6), "......");
@@ -94,8 +99,9 @@ TEST(TextTest, AlignmentAndDrawTextPlaceTheText) {
   TRect ink = {100, 100, 0, 0};
   for (int y = 0; y < 40; ++y)
     for (int x = 0; x < 100; ++x)
-      if (target.Pixel(x, y) == Black) ink = {std::min(ink.Left, x), std::min(ink.Top, y),
-                                              std::max(ink.Right, x + 1), std::max(ink.Bottom, y + 1)};
+      if (target.Pixel(x, y) == Black)
+        ink = {std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1),
+               std::max(ink.Bottom, y + 1)};
   // The text box (35,15)-(65,26) holds all the ink: 'V' starts in its first column.
   EXPECT_EQ(ink.Left, 35);
   EXPECT_GE(ink.Top, 15);
@@ -160,15 +166,17 @@ TEST(TextTest, FontsAreFoundByFamilyAndRenderedSmoothOrCrisp) {
   EXPECT_EQ(Colors(switched, {0, 0, 120, 20}), (std::set<COLORREF>{Black, White}));
   SelectObject(switched.Dc, GetStockObject(SYSTEM_FONT));
   SelectObject(target.Dc, GetStockObject(SYSTEM_FONT));
-  for (HFONT font : {arial, heavy, crisp, plain}) EXPECT_TRUE(DeleteObject(font));
+  for (HFONT font : {arial, heavy, crisp, plain})
+    EXPECT_TRUE(DeleteObject(font));
 }
 
 TEST(TextTest, TheFontListIsSortedAndHoldsTheInstalledFamilies) {
   const std::vector<std::string>& families = GetFontFamilies();
   ASSERT_FALSE(families.empty());
-  EXPECT_TRUE(std::is_sorted(families.begin(), families.end(), [](const std::string& a, const std::string& b) {
-    return strcasecmp(a.c_str(), b.c_str()) < 0;
-  }));
+  EXPECT_TRUE(std::is_sorted(families.begin(), families.end(),
+                             [](const std::string& a, const std::string& b) {
+                               return strcasecmp(a.c_str(), b.c_str()) < 0;
+                             }));
   EXPECT_NE(std::find(families.begin(), families.end(), "System"), families.end());
   EXPECT_EQ(&families, &GetFontFamilies());
 }

@@ -27,11 +27,14 @@ std::string ReadFile(const std::string& name) {
 }
 
 uint32_t BigEndian(const std::string& bytes, size_t at) {
-  return (uint32_t{static_cast<uint8_t>(bytes[at])} << 24) | (static_cast<uint8_t>(bytes[at + 1]) << 16) |
-         (static_cast<uint8_t>(bytes[at + 2]) << 8) | static_cast<uint8_t>(bytes[at + 3]);
+  return (uint32_t{static_cast<uint8_t>(bytes[at])} << 24) |
+         (static_cast<uint8_t>(bytes[at + 1]) << 16) | (static_cast<uint8_t>(bytes[at + 2]) << 8) |
+         static_cast<uint8_t>(bytes[at + 3]);
 }
 
-std::string TempName(const char* stem) { return testing::TempDir() + stem + std::to_string(::getpid()) + ".png"; }
+std::string TempName(const char* stem) {
+  return testing::TempDir() + stem + std::to_string(::getpid()) + ".png";
+}
 }  // namespace
 
 TEST(PresenterTest, CommandLinesChooseThePresenter) {
@@ -64,7 +67,8 @@ TEST(PresenterTest, TheHeadlessPresenterPaintsAndWritesTheDesktopAsPng) {
   EXPECT_EQ(BigEndian(png, 16), 320u);
   EXPECT_EQ(BigEndian(png, 20), 200u);
   // The desktop was painted before the screenshot.
-  EXPECT_EQ(PixelToColorRef(TWindowSystem::Instance().Screen().GetPixel(5, 5)), GetSysColor(COLOR_BACKGROUND));
+  EXPECT_EQ(PixelToColorRef(TWindowSystem::Instance().Screen().GetPixel(5, 5)),
+            GetSysColor(COLOR_BACKGROUND));
   std::remove(options.ScreenshotFile.c_str());
 
   options.ScreenshotFile = "/nonexistent-directory/shot.png";

@@ -51,9 +51,8 @@ TEST_F(InputTest, TransparentAndDisabledWindowsAndNonClientClicks) {
   HWND parent = Create(WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0, 200, 200);
   HWND below = Create(WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, parent);
   HWND above = Create(WS_CHILD | WS_VISIBLE, 10, 10, 50, 50, parent);
-  static HWND transparent = nullptr;
-  transparent = above;
-  SetWindowLongPtr(above, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+  SetWindowLongPtr(above, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
                      if (m == WM_NCHITTEST) return HTTRANSPARENT;
                      return DefWindowProc(w, m, wp, lp);
                    }));
@@ -171,11 +170,14 @@ TEST_F(InputTest, AHookMayUnhookItselfWhileRunning) {
   calls = 0;
   Create(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
   HHOOK outer = SetWindowsHookEx(WH_MOUSE, &FirstHook, nullptr, 0);
-  self = SetWindowsHookEx(WH_MOUSE, +[](int code, WPARAM w, LPARAM l) -> LRESULT {
-    ++calls;
-    UnhookWindowsHookEx(self);
-    return CallNextHookEx(self, code, w, l);
-  }, nullptr, 0);
+  self = SetWindowsHookEx(
+      WH_MOUSE,
+      +[](int code, WPARAM w, LPARAM l) -> LRESULT {
+        ++calls;
+        UnhookWindowsHookEx(self);
+        return CallNextHookEx(self, code, w, l);
+      },
+      nullptr, 0);
   HookCalls.clear();
   Driver.MoveTo(5, 5);
   Driver.MoveTo(6, 6);
@@ -223,15 +225,17 @@ TEST_F(InputTest, KeysReachTheFocusWithShiftCtrlAndAlt) {
   HWND window = Create(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
   SetFocus(window);
   static int16_t shiftDuringKey = 0;
-  SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-    Log().push_back({w, m, wp, lp});
-    if (m == WM_KEYDOWN && wp == 'B') shiftDuringKey = GetKeyState(VK_SHIFT);
-    return DefWindowProc(w, m, wp, lp);
-  }));
+  SetWindowLongPtr(window, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+                     Log().push_back({w, m, wp, lp});
+                     if (m == WM_KEYDOWN && wp == 'B') shiftDuringKey = GetKeyState(VK_SHIFT);
+                     return DefWindowProc(w, m, wp, lp);
+                   }));
   Log().clear();
   Driver.Type("aB1!");
   std::string typed;
-  for (const TRecord& r : Find(WM_CHAR)) typed += static_cast<char>(r.WParam);
+  for (const TRecord& r : Find(WM_CHAR))
+    typed += static_cast<char>(r.WParam);
   EXPECT_EQ(typed, "aB1!");
   EXPECT_LT(shiftDuringKey, 0);  // B was typed with Shift held
   EXPECT_EQ(GetKeyState(VK_SHIFT), 0);
@@ -260,10 +264,11 @@ TEST_F(InputTest, KeysReachTheFocusWithShiftCtrlAndAlt) {
 TEST_F(InputTest, CursorPositionMessagePositionAndCursors) {
   HWND window = Create(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
   static DWORD positionDuringClick = 0;
-  SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-    if (m == WM_LBUTTONDOWN) positionDuringClick = GetMessagePos();
-    return DefWindowProc(w, m, wp, lp);
-  }));
+  SetWindowLongPtr(window, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+                     if (m == WM_LBUTTONDOWN) positionDuringClick = GetMessagePos();
+                     return DefWindowProc(w, m, wp, lp);
+                   }));
   Driver.Click(33, 44);
   EXPECT_EQ(LOWORD(positionDuringClick), 33);
   EXPECT_EQ(HIWORD(positionDuringClick), 44);

@@ -77,10 +77,10 @@ TEST_F(PaintTest, WindowContextsClipToTheVisibleClientArea) {
   TRect all{-10, -10, 200, 200};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   ReleaseDC(lower, dc);
-  EXPECT_EQ(Driver.ScreenPixel(0, 0), RGB(0, 0, 0));      // the border stays
+  EXPECT_EQ(Driver.ScreenPixel(0, 0), RGB(0, 0, 0));  // the border stays
   EXPECT_EQ(Driver.ScreenPixel(1, 1), RGB(255, 255, 255));
   EXPECT_EQ(Driver.ScreenPixel(49, 50), RGB(255, 255, 255));
-  EXPECT_EQ(Driver.ScreenPixel(50, 50), Blue);            // the window above stays
+  EXPECT_EQ(Driver.ScreenPixel(50, 50), Blue);  // the window above stays
   TRect box;
   HDC other = GetDC(lower);
   EXPECT_EQ(GetClipBox(other, &box), SIMPLEREGION);

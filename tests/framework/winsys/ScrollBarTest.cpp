@@ -25,7 +25,8 @@ class ScrollBarTest : public ::testing::Test, public TFixtureBase {
   }
   std::vector<int> Codes() {
     std::vector<int> codes;
-    for (const TRecord& r : Find(WM_VSCROLL, Window)) codes.push_back(LOWORD(r.WParam));
+    for (const TRecord& r : Find(WM_VSCROLL, Window))
+      codes.push_back(LOWORD(r.WParam));
     return codes;
   }
   SCROLLINFO Info() {
@@ -106,18 +107,19 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithItsPosition) {
   SetRange(9, 4);
   // The trough is 84 pixels long (116 less two arrows); the thumb 84 * 4 / 10 = 33.
   static int trackDuringDrag = -1;
-  SetWindowLongPtr(Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-    Log().push_back({w, m, wp, lp});
-    if (m == WM_VSCROLL && LOWORD(wp) == SB_THUMBTRACK) {
-      SCROLLINFO info;
-      info.fMask = SIF_TRACKPOS | SIF_POS;
-      GetScrollInfo(w, SB_VERT, &info);
-      trackDuringDrag = info.nTrackPos;
-      // The position itself stays until the program sets it.
-      EXPECT_EQ(info.nPos, 0);
-    }
-    return DefWindowProc(w, m, wp, lp);
-  }));
+  SetWindowLongPtr(Window, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+                     Log().push_back({w, m, wp, lp});
+                     if (m == WM_VSCROLL && LOWORD(wp) == SB_THUMBTRACK) {
+                       SCROLLINFO info;
+                       info.fMask = SIF_TRACKPOS | SIF_POS;
+                       GetScrollInfo(w, SB_VERT, &info);
+                       trackDuringDrag = info.nTrackPos;
+                       // The position itself stays until the program sets it.
+                       EXPECT_EQ(info.nPos, 0);
+                     }
+                     return DefWindowProc(w, m, wp, lp);
+                   }));
   Log().clear();
   Driver.Drag(208, 20, 208, 20 + 51);  // the thumb's free travel is 51 pixels: all the way
   const auto tracks = Find(WM_VSCROLL, Window);

@@ -19,7 +19,8 @@ std::vector<TRecord> Find(UINT message, HWND window) {
 std::vector<UINT> Sequence(HWND window, std::initializer_list<UINT> filter) {
   std::vector<UINT> result;
   for (const TRecord& r : Log())
-    if ((!window || r.Window == window) && std::find(filter.begin(), filter.end(), r.Message) != filter.end())
+    if ((!window || r.Window == window) &&
+        std::find(filter.begin(), filter.end(), r.Message) != filter.end())
       result.push_back(r.Message);
   return result;
 }

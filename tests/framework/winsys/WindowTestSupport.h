@@ -29,7 +29,8 @@ std::vector<UINT> Sequence(HWND window, std::initializer_list<UINT> filter);
 void RegisterClasses();
 // A visible window of the recording class; colour paints its client area.
 HWND Create(DWORD style, int x, int y, int width, int height, HWND parent = nullptr,
-            COLORREF color = RGB(255, 255, 255), DWORD exStyle = 0, const char* className = "TestWindow");
+            COLORREF color = RGB(255, 255, 255), DWORD exStyle = 0,
+            const char* className = "TestWindow");
 
 // Sets up a driver and the classes; clears the log.
 class TFixtureBase {

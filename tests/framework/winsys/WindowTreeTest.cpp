@@ -99,9 +99,10 @@ TEST_F(WindowTreeTest, DestroyingSendsMessagesInThePlatformsOrder) {
   EXPECT_TRUE(DestroyWindow(top));
   std::vector<std::pair<HWND, UINT>> order;
   for (const TRecord& r : Log())
-    if (r.Message == WM_DESTROY || r.Message == WM_NCDESTROY) order.push_back({r.Window, r.Message});
+    if (r.Message == WM_DESTROY || r.Message == WM_NCDESTROY)
+      order.push_back({r.Window, r.Message});
   const std::vector<std::pair<HWND, UINT>> expected = {
-      {top, WM_DESTROY},           {child, WM_DESTROY},   {grandchild, WM_DESTROY},
+      {top, WM_DESTROY},          {child, WM_DESTROY},   {grandchild, WM_DESTROY},
       {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
   EXPECT_EQ(order, expected);
   EXPECT_FALSE(IsWindow(top));
@@ -114,10 +115,12 @@ TEST_F(WindowTreeTest, CreationSendsItsMessagesAndCanBeRefused) {
   EXPECT_EQ(Sequence(window, {WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}),
             (std::vector<UINT>{WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE}));
   EXPECT_EQ(Find(WM_SIZE, window).front().LParam, MAKELPARAM(70, 80));
-  EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+  EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr,
+                           nullptr),
             nullptr);
-  EXPECT_EQ(CreateWindowEx(0, "TestWindow", "", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
-            nullptr);  // a child needs a parent
+  EXPECT_EQ(
+      CreateWindowEx(0, "TestWindow", "", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+      nullptr);  // a child needs a parent
 
   WNDCLASS refusing;
   refusing.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
@@ -126,8 +129,9 @@ TEST_F(WindowTreeTest, CreationSendsItsMessagesAndCanBeRefused) {
   refusing.lpszClassName = "Refusing";
   ASSERT_NE(RegisterClass(&refusing), 0);
   EXPECT_EQ(RegisterClass(&refusing), 0);  // the name is taken
-  EXPECT_EQ(CreateWindowEx(0, "refusing", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
-            nullptr);
+  EXPECT_EQ(
+      CreateWindowEx(0, "refusing", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr),
+      nullptr);
 }
 
 TEST_F(WindowTreeTest, PlacementChangesAreReportedAndShowWindowAnswersThePreviousState) {
@@ -161,7 +165,8 @@ TEST_F(WindowTreeTest, WindowProceduresCanBeReplacedAndChained) {
     }
     return CallWindowProc(original, w, m, wp, lp);
   };
-  original = reinterpret_cast<WNDPROC>(SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass)));
+  original = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtr(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass)));
   ASSERT_NE(original, nullptr);
   Log().clear();
   EXPECT_EQ(SendMessage(window, WM_USER + 1, 7, 8), 42);
@@ -198,7 +203,8 @@ TEST_F(WindowTreeTest, PropertiesUserDataAndTextBelongToTheWindow) {
 }
 
 TEST_F(WindowTreeTest, DefaultProcedureHitTestsTheNonClientParts) {
-  HWND window = Create(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL | WS_VISIBLE, 100, 100, 200, 150);
+  HWND window =
+      Create(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VSCROLL | WS_VISIBLE, 100, 100, 200, 150);
   auto hit = [window](int x, int y) {
     return static_cast<int>(SendMessage(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)));
   };
@@ -217,7 +223,8 @@ TEST_F(WindowTreeTest, MessagesAreSentAtOnceOrQueuedInOrder) {
   PostMessage(window, WM_USER + 1, 1, 0);
   PostMessage(window, WM_USER + 2, 2, 0);
   SendMessage(window, WM_USER + 3, 3, 0);
-  EXPECT_EQ(Sequence(window, {WM_USER + 1, WM_USER + 2, WM_USER + 3}), (std::vector<UINT>{WM_USER + 3}));
+  EXPECT_EQ(Sequence(window, {WM_USER + 1, WM_USER + 2, WM_USER + 3}),
+            (std::vector<UINT>{WM_USER + 3}));
   MSG message;
   EXPECT_TRUE(PeekMessage(&message, nullptr, WM_USER + 2, WM_USER + 2, PM_NOREMOVE));
   EXPECT_EQ(message.wParam, 2u);
