@@ -211,6 +211,7 @@ LRESULT DefWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
       if (system.Capture() == window) ReleaseCapture();
       return 0;
     case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:  // a quick second press on an arrow or button presses it again
       system.Tracker().Begin(*window, static_cast<int>(wParam), PointFromLParam(lParam));
       return 0;
     case WM_MOUSEWHEEL:

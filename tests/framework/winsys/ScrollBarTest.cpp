@@ -90,6 +90,31 @@ TEST_F(ScrollBarTest, ArrowsRepeatWhileHeldAndEndWithEndScroll) {
   Driver.Click(208, 5);
   EXPECT_EQ(Codes(), (std::vector<int>{SB_LINEUP, SB_ENDSCROLL}));
   EXPECT_TRUE(Find(WM_LBUTTONDOWN).empty());  // the bar's clicks are not client clicks
+  Log().clear();
+  Driver.Click(208, 5);  // a quick second click is a double click: it scrolls again
+  EXPECT_EQ(Codes(), (std::vector<int>{SB_LINEUP, SB_ENDSCROLL}));
+  EXPECT_EQ(Find(WM_NCLBUTTONDBLCLK, Window).size(), 1u);
+}
+
+TEST_F(ScrollBarTest, HorizontalBarsWorkLikeVerticalOnes) {
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = 19;
+  info.nPage = 5;
+  info.nPos = 3;
+  EXPECT_EQ(SetScrollInfo(Window, SB_HORZ, &info, TRUE), 3);
+  TRect client;
+  GetClientRect(Window, &client);
+  EXPECT_EQ(client.Height(), 100);
+  Log().clear();
+  Driver.Click(211, 108);  // the right arrow
+  const auto scrolls = Find(WM_HSCROLL, Window);
+  ASSERT_EQ(scrolls.size(), 2u);
+  EXPECT_EQ(LOWORD(scrolls[0].WParam), SB_LINERIGHT);
+  EXPECT_TRUE(ShowScrollBar(Window, SB_HORZ, FALSE));
+  GetClientRect(Window, &client);
+  EXPECT_EQ(client.Height(), 116);
+  EXPECT_FALSE(ShowScrollBar(Window, 7, TRUE));
 }
 
 TEST_F(ScrollBarTest, TroughClicksPageTowardsThePointer) {
