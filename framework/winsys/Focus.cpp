@@ -63,13 +63,18 @@ HWND SetFocus(HWND handle) {
       if (!system.Find(handle)) return nullptr;
     }
   }
+  // The window losing the focus may move it elsewhere meanwhile; whoever holds it when the
+  // change happens is told, so that no window keeps believing it has the focus.
   TWindow* current = system.Focus();
-  if (current == window) return oldHandle;
-  const HWND currentHandle = current ? current->Handle : nullptr;
-  if (current) {
+  for (int attempt = 0; attempt < 8 && current && current != window; ++attempt) {
     system.Send(current, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
     if (handle && !system.Find(handle)) return nullptr;
+    TWindow* now = system.Focus();
+    if (now == current) break;
+    current = now;
   }
+  if (current == window) return oldHandle;
+  const HWND currentHandle = current ? current->Handle : nullptr;
   system.SetFocusHandle(handle);
   if (window) system.Send(window, WM_SETFOCUS, reinterpret_cast<WPARAM>(currentHandle), 0);
   return oldHandle;

@@ -43,7 +43,7 @@ TEST(DrawTextTest, SingleLinesAlignAndCutWithAnEllipsis) {
   TRect rect{0, 0, 60, 20};
   DrawText(right.Dc, "ab", -1, &rect, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
   EXPECT_LE(RightmostInk(right, 60, 20), 59);
-  EXPECT_GE(RightmostInk(right, 60, 20), 54);  // the text box ends at the right edge
+  EXPECT_GE(RightmostInk(right, 60, 20), 54);         // the text box ends at the right edge
   EXPECT_EQ(right.Pixel(55, 8), RGB(255, 255, 255));  // it sits at the bottom: nothing up there
 
   TMemoryTarget cut(60, 12);

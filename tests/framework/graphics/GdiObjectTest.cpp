@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "GdiTestSupport.h"
-#include "graphics/BitmapFont.h"
 #include "graphics/Bitmap.h"
+#include "graphics/BitmapFont.h"
 #include "graphics/RealizedFont.h"
 #include "streaming/MemoryStream.h"
 
@@ -118,7 +118,7 @@ TEST(GdiObjectTest, TheBuiltInFontScalesBoldsAndMarksUnknownCharacters) {
   const TGlyph& box = plain.Glyph(U'\u00E9');
   const TGlyph& question = plain.Glyph('?');
   EXPECT_NE(box.Coverage, question.Coverage);
-  EXPECT_EQ(box.Coverage[0], 255);  // the box's top-left corner
+  EXPECT_EQ(box.Coverage[0], 255);                  // the box's top-left corner
   EXPECT_EQ(&plain.Glyph('a'), &plain.Glyph('a'));  // rendered once
 
   HFONT large = CreateFont(22, 0, 0, 0, FW_NORMAL, 0, 1, 1, DEFAULT_CHARSET, 0, 0, 0, 0, "System");
@@ -131,7 +131,8 @@ TEST(GdiObjectTest, TheBuiltInFontScalesBoldsAndMarksUnknownCharacters) {
   SetBkMode(target.Dc, TRANSPARENT);
   TextOut(target.Dc, 0, 0, " ", 1);  // a space: only the underline and strike-out lines
   int inked = 0;
-  for (int y = 0; y < 22; ++y) inked += target.Pixel(5, y) == RGB(0, 0, 0);
+  for (int y = 0; y < 22; ++y)
+    inked += target.Pixel(5, y) == RGB(0, 0, 0);
   EXPECT_EQ(inked, 4);  // two lines, two pixels thick at this scale
   SelectObject(target.Dc, GetStockObject(SYSTEM_FONT));
   DeleteObject(large);
@@ -153,15 +154,21 @@ TEST(GdiObjectTest, Utf8DecodingReplacesMalformedBytes) {
 TEST(GdiObjectTest, PalettedAndCoreHeaderBitmapFilesAreRead) {
   // A 3x1 bitmap, 1 bit per pixel, with its two-colour palette, in a bare core header.
   std::string file;
-  auto put16 = [&](uint16_t v) { file += static_cast<char>(v); file += static_cast<char>(v >> 8); };
-  auto put32 = [&](uint32_t v) { put16(static_cast<uint16_t>(v)); put16(static_cast<uint16_t>(v >> 16)); };
+  auto put16 = [&](uint16_t v) {
+    file += static_cast<char>(v);
+    file += static_cast<char>(v >> 8);
+  };
+  auto put32 = [&](uint32_t v) {
+    put16(static_cast<uint16_t>(v));
+    put16(static_cast<uint16_t>(v >> 16));
+  };
   put32(12);
   put16(3);
   put16(1);
   put16(1);
   put16(1);
-  file += std::string("\x00\x00\xFF", 3);  // palette 0: red (B, G, R)
-  file += std::string("\xFF\x00\x00", 3);  // palette 1: blue
+  file += std::string("\x00\x00\xFF", 3);      // palette 0: red (B, G, R)
+  file += std::string("\xFF\x00\x00", 3);      // palette 1: blue
   file += std::string("\x40\x00\x00\x00", 4);  // pixels 0, 1, 0
   TMemoryStream stream(file);
   TBitmap bitmap;

@@ -11,7 +11,8 @@ using TMask = std::bitset<32 * 32>;
 TMask MaskOf(const TRect& rect) {
   TMask mask;
   for (int y = std::max(rect.Top, 0); y < std::min(rect.Bottom, 32); ++y)
-    for (int x = std::max(rect.Left, 0); x < std::min(rect.Right, 32); ++x) mask.set(y * 32 + x);
+    for (int x = std::max(rect.Left, 0); x < std::min(rect.Right, 32); ++x)
+      mask.set(y * 32 + x);
   return mask;
 }
 

@@ -8,7 +8,9 @@ namespace {
 class MessageQueueTest : public ::testing::Test, public TFixtureBase {};
 
 int TimerProcCalls = 0;
-void CountingTimer(HWND, UINT, UINT_PTR, DWORD) { ++TimerProcCalls; }
+void CountingTimer(HWND, UINT, UINT_PTR, DWORD) {
+  ++TimerProcCalls;
+}
 }  // namespace
 
 TEST_F(MessageQueueTest, FiltersSelectByWindowIncludingChildrenAndByRange) {

@@ -15,7 +15,8 @@ TEST_F(NonClientTest, FramesAndCaptionsArePaintedInTheClassicColours) {
   EXPECT_EQ(Driver.ScreenPixel(10, 10), GetSysColor(COLOR_WINDOWFRAME));
   EXPECT_EQ(Driver.ScreenPixel(49, 39), GetSysColor(COLOR_WINDOWFRAME));
   EXPECT_EQ(Driver.ScreenPixel(11, 11), Client);
-  HWND inactive = Create(WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 100, 10, 120, 80, nullptr, Client);
+  HWND inactive =
+      Create(WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 100, 10, 120, 80, nullptr, Client);
   HWND active = Create(WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 100, 120, 120, 80, nullptr, Client);
   EXPECT_EQ(GetActiveWindow(), active);
   // Caption rows start below the 3-pixel dialog frame.
@@ -42,7 +43,7 @@ TEST_F(NonClientTest, ScrollBarsPaintArrowsTroughAndThumb) {
   SetScrollInfo(window, SB_VERT, &info, TRUE);
   Driver.ProcessMessages();
   EXPECT_EQ(Driver.ScreenPixel(99, 50), Client);
-  EXPECT_EQ(Driver.ScreenPixel(108, 8), GetSysColor(COLOR_BTNTEXT));  // the up arrow's glyph
+  EXPECT_EQ(Driver.ScreenPixel(108, 8), GetSysColor(COLOR_BTNTEXT));   // the up arrow's glyph
   EXPECT_EQ(Driver.ScreenPixel(100, 17), GetSysColor(COLOR_3DLIGHT));  // the thumb's raised edge
   EXPECT_EQ(Driver.ScreenPixel(108, 30), GetSysColor(COLOR_BTNFACE));  // inside the thumb (42 long)
   const COLORREF trough = Driver.ScreenPixel(108, 80);

@@ -24,7 +24,8 @@ TEST_F(WindowDataTest, StyleChangesAreAnnouncedAndTheFrameFollowsOnlyWhenAsked) 
   TRect client;
   GetClientRect(window, &client);
   EXPECT_EQ(client.Width(), 50);  // not before SWP_FRAMECHANGED
-  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   GetClientRect(window, &client);
   EXPECT_EQ(client.Width(), 48);
   EXPECT_EQ(LOWORD(Find(WM_SIZE, window).back().LParam), 48);
@@ -38,7 +39,8 @@ TEST_F(WindowDataTest, ExtraWindowBytesClassDataAndAtoms) {
   extra.lpszClassName = "WithExtra";
   const ATOM atom = RegisterClass(&extra);
   ASSERT_NE(atom, 0);
-  HWND window = CreateWindowEx(0, MAKEINTATOM(atom), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND window = CreateWindowEx(0, MAKEINTATOM(atom), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               nullptr, nullptr);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(SetWindowLongPtr(window, 8, 77), 0);
   EXPECT_EQ(GetWindowLongPtr(window, 8), 77);
@@ -67,8 +69,8 @@ TEST_F(WindowDataTest, ExtraWindowBytesClassDataAndAtoms) {
 
 TEST_F(WindowDataTest, EnumerationIdsAndOwnedWindows) {
   HWND top = Create(WS_POPUP, 0, 0, 100, 100);
-  HWND a = CreateWindowEx(0, "TestWindow", "", WS_CHILD, 0, 0, 5, 5, top, reinterpret_cast<HMENU>(7),
-                          nullptr, nullptr);
+  HWND a = CreateWindowEx(0, "TestWindow", "", WS_CHILD, 0, 0, 5, 5, top,
+                          reinterpret_cast<HMENU>(7), nullptr, nullptr);
   HWND b = Create(WS_CHILD, 0, 0, 5, 5, top);
   HWND inner = Create(WS_CHILD, 0, 0, 2, 2, a);
   EXPECT_EQ(GetDlgCtrlID(a), 7);
@@ -82,7 +84,8 @@ TEST_F(WindowDataTest, EnumerationIdsAndOwnedWindows) {
   EXPECT_EQ(GetAncestor(inner, GA_ROOT), top);
   EXPECT_EQ(FindWindow("testwindow", nullptr), top);
 
-  HWND owned = CreateWindowEx(0, "TestWindow", "Owned", WS_POPUP, 0, 0, 5, 5, a, nullptr, nullptr, nullptr);
+  HWND owned =
+      CreateWindowEx(0, "TestWindow", "Owned", WS_POPUP, 0, 0, 5, 5, a, nullptr, nullptr, nullptr);
   EXPECT_EQ(GetParent(owned), top);  // top-level windows are owned by a top-level window
   EXPECT_EQ(GetWindow(owned, GW_OWNER), top);
   EXPECT_EQ(GetAncestor(owned, GA_PARENT), GetDesktopWindow());
@@ -156,17 +159,18 @@ TEST_F(WindowDataTest, RedrawWindowInvalidatesChildrenAndPaintsAtOnce) {
   Log().clear();
   // A window that leaves WM_ERASEBKGND unanswered is told to erase itself in WM_PAINT.
   static BOOL eraseFlag = FALSE;
-  SetWindowLongPtr(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-    if (m == WM_ERASEBKGND) return 0;
-    if (m == WM_PAINT) {
-      PAINTSTRUCT paint;
-      BeginPaint(w, &paint);
-      eraseFlag = paint.fErase;
-      EndPaint(w, &paint);
-      return 0;
-    }
-    return DefWindowProc(w, m, wp, lp);
-  }));
+  SetWindowLongPtr(child, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+                     if (m == WM_ERASEBKGND) return 0;
+                     if (m == WM_PAINT) {
+                       PAINTSTRUCT paint;
+                       BeginPaint(w, &paint);
+                       eraseFlag = paint.fErase;
+                       EndPaint(w, &paint);
+                       return 0;
+                     }
+                     return DefWindowProc(w, m, wp, lp);
+                   }));
   InvalidateRect(child, nullptr, TRUE);
   UpdateWindow(child);
   EXPECT_TRUE(eraseFlag);

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "winsys/Cursors.h"
 #include "winsys/TestDriver.h"
 #include "winsys/WinUser.h"
 #include "winsys/WindowSystem.h"
-#include "winsys/Cursors.h"
 
 // Windows for tests: a class whose procedure records every message it receives (with the
 // window, in order) and paints its client area in the colour stored as its user data.
