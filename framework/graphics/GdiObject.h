@@ -80,6 +80,7 @@ class TGdiRegion : public TGdiObject {
 class TGdiTable {
  public:
   static TGdiTable& Instance();
+  ~TGdiTable();
 
   // Takes ownership of object and returns its new handle.
   void* Add(std::unique_ptr<TGdiObject> object);
@@ -98,6 +99,7 @@ class TGdiTable {
 
   std::unordered_map<uintptr_t, std::unique_ptr<TGdiObject>> FObjects;
   uintptr_t FNextHandle = 0x10000;
+  bool FClosing = false;  // objects left at exit are freed without looking each other up
 };
 
 inline TGdiPen* FindPen(const void* h) {

@@ -79,6 +79,11 @@ TGdiTable& TGdiTable::Instance() {
   return table;
 }
 
+TGdiTable::~TGdiTable() {
+  FClosing = true;
+  FObjects.clear();
+}
+
 void* TGdiTable::Add(std::unique_ptr<TGdiObject> object) {
   const uintptr_t handle = FNextHandle++;
   FObjects.emplace(handle, std::move(object));
@@ -86,6 +91,7 @@ void* TGdiTable::Add(std::unique_ptr<TGdiObject> object) {
 }
 
 TGdiObject* TGdiTable::Find(const void* handle) const {
+  if (FClosing) return nullptr;
   auto found = FObjects.find(reinterpret_cast<uintptr_t>(handle));
   return found == FObjects.end() ? nullptr : found->second.get();
 }

@@ -230,7 +230,7 @@ bool TInputRouter::Translate(const TInputEvent& event, MSG& message) {
   }
 }
 
-bool TInputRouter::IsDoubleClick(const TInputEvent& event, HWND window, bool) {
+bool TInputRouter::IsDoubleClick(const TInputEvent& event, HWND window) {
   const UINT button = ButtonDownMessages[event.Button];
   const int halfWidth = GetSystemMetrics(SM_CXDOUBLECLK) / 2;
   const int halfHeight = GetSystemMetrics(SM_CYDOUBLECLK) / 2;
@@ -287,7 +287,7 @@ bool TInputRouter::TranslateMouse(const TInputEvent& event, MSG& message) {
   const HWND handle = target->Handle;
   const bool client = hit == HTCLIENT;
   UINT msg = MouseMessage(event);
-  if (down && IsDoubleClick(event, handle, client) &&
+  if (down && IsDoubleClick(event, handle) &&
       (!client || (target->Class && (target->Class->Style & CS_DBLCLKS))))
     msg += DoubleClickOffset;
   if (!client) msg -= NonClientOffset;

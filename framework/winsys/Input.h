@@ -55,7 +55,7 @@ class TInputRouter {
   bool TranslateKey(const TInputEvent& event, MSG& message);
   static void UpdateState(BYTE* states, int key, bool down);
   // Whether a button press is the second click of a double click (and remembers it if not).
-  bool IsDoubleClick(const TInputEvent& event, HWND window, bool client);
+  bool IsDoubleClick(const TInputEvent& event, HWND window);
   bool Activate(TWindow* window, int hitTest, UINT mouseMessage);
 
   BYTE FKeyState[256] = {};

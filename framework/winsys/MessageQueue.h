@@ -21,14 +21,6 @@ class TMessageQueue {
   // The next message for window filter (null: any) in the range [first, last] (both 0: any).
   // remove false leaves it queued. False when there is none.
   bool Take(MSG& message, HWND filter, UINT first, UINT last, bool remove);
-  bool HasInput() const { return !FInput.empty(); }
-  bool IsEmpty() const { return FPosted.empty() && FInput.empty() && !FQuit; }
-  // Drops queued input without handling it.
-  void ClearInput() {
-    FInput.clear();
-    FHeadReady = false;
-  }
-
   // The extra information of the last input message handed out; key events whose characters
   // come separately carry NoTranslateExtraInfo, which TranslateMessage respects.
   ULONG_PTR LastExtraInfo() const { return FLastExtraInfo; }

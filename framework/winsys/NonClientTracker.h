@@ -24,9 +24,7 @@ class TNonClientTracker {
   };
 
   bool IsActive() const { return FMode != TMode::None; }
-  TMode Mode() const { return FMode; }
   HWND Window() const { return FWindow; }
-  int Bar() const { return FBar; }
 
   // Starts tracking for a left press at screen point on hit-test area hitTest of window;
   // false when that area tracks nothing.

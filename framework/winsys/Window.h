@@ -7,6 +7,7 @@
 #include "graphics/Region.h"
 #include "winsys/Rect.h"
 #include "winsys/WinTypes.h"
+#include "winsys/WindowStyles.h"
 
 class TWindowClass;
 
@@ -57,9 +58,9 @@ class TWindow {
   TScrollBarState VScroll;
   TScrollBarState HScroll;
 
-  bool IsChild() const { return (Style & WS_CHILD_BIT) != 0; }
-  bool IsVisible() const { return (Style & WS_VISIBLE_BIT) != 0; }
-  bool IsEnabled() const { return (Style & WS_DISABLED_BIT) == 0; }
+  bool IsChild() const { return (Style & WS_CHILD) != 0; }
+  bool IsVisible() const { return (Style & WS_VISIBLE) != 0; }
+  bool IsEnabled() const { return (Style & WS_DISABLED) == 0; }
   // Visible itself and every ancestor (the desktop counts as visible).
   bool IsShowing() const;
   bool IsDesktop() const { return Parent == nullptr; }
@@ -79,9 +80,4 @@ class TWindow {
   void InsertChild(TWindow* child, TWindow* after, bool atBottom);
   void RemoveChild(TWindow* child);
   int ZIndex() const;
-
- private:
-  static constexpr DWORD WS_CHILD_BIT = 0x40000000;
-  static constexpr DWORD WS_VISIBLE_BIT = 0x10000000;
-  static constexpr DWORD WS_DISABLED_BIT = 0x08000000;
 };
