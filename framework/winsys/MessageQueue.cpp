@@ -9,7 +9,6 @@ namespace {
 TWindowSystem& System() {
   return TWindowSystem::Instance();
 }
-TInputWait InputWait = nullptr;
 constexpr UINT MinimumTimerElapse = 10;
 
 MSG Stamped(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -179,13 +178,14 @@ void PostQuitMessage(int exitCode) {
 namespace {
 // Waits for input through the installed source until a timer is due; false without a source.
 bool WaitForInput() {
-  if (!InputWait) return false;
+  const TInputWait wait = System().InputWait();
+  if (!wait) return false;
   DWORD due = 0;
   int timeout = -1;
   TWindowSystem& system = System();
   if (system.Queue().NextTimerDue(due) || system.Tracker().NextDue(due))
     timeout = std::max(0, static_cast<int>(static_cast<int32_t>(due - GetTickCount())));
-  return InputWait(timeout);
+  return wait(timeout);
 }
 
 void Remember(const MSG& message) {
@@ -274,5 +274,5 @@ BOOL KillTimer(HWND window, UINT_PTR id) {
 }
 
 void SetInputWait(TInputWait wait) {
-  InputWait = wait;
+  System().SetInputWait(wait);
 }

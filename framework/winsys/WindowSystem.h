@@ -74,6 +74,13 @@ class TWindowSystem {
     FLastMessagePos = pos;
   }
 
+  // How GetMessage waits for input (see SetInputWait); null without an input source.
+  using TWaitFunction = bool (*)(int timeoutMs);
+  TWaitFunction InputWait() const { return FInputWait; }
+  void SetInputWait(TWaitFunction wait) { FInputWait = wait; }
+  // The next cascade step for top-level windows placed by the system (CW_USEDEFAULT).
+  int NextCascade() { return FCascade++; }
+
   // Windows that have something to paint (update region or frame), in tree order.
   TWindow* FindWindowToPaint(HWND filter) const;
 
@@ -102,5 +109,7 @@ class TWindowSystem {
   int FBeeps = 0;
   DWORD FDoubleClickTime = 500;
   DWORD FLastMessageTime = 0;
+  TWaitFunction FInputWait = nullptr;
+  int FCascade = 0;
   TPoint FLastMessagePos;
 };

@@ -24,11 +24,10 @@ void CollectPreOrder(TWindow& window, std::vector<HWND>& out) {
 }
 
 TRect DefaultPlacement(int x, int y, int width, int height, bool topLevel) {
-  static int cascade = 0;
   const TSurface& screen = System().Screen();
   if (x == CW_USEDEFAULT) {
     if (topLevel) {
-      x = y = 26 * (cascade++ % 8) + 10;
+      x = y = 26 * (System().NextCascade() % 8) + 10;
     } else {
       x = y = 0;
     }
