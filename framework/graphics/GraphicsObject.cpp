@@ -1,0 +1,9 @@
+#include "graphics/GraphicsObject.h"
+
+#include "core/Module.h"
+
+IMPLEMENT_CLASS(TGraphicsObject) {}
+
+void TGraphicsObject::Changed() {
+  if (FOnChange) FOnChange(this);
+}

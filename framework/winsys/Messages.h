@@ -1,0 +1,266 @@
+#pragma once
+
+#include "winsys/Rect.h"
+#include "winsys/WinTypes.h"
+
+// Message numbers and the records that messages carry, with the platform's values.
+
+enum : UINT {
+  WM_NULL = 0x0000,
+  WM_CREATE = 0x0001,
+  WM_DESTROY = 0x0002,
+  WM_MOVE = 0x0003,
+  WM_SIZE = 0x0005,
+  WM_ACTIVATE = 0x0006,
+  WM_SETFOCUS = 0x0007,
+  WM_KILLFOCUS = 0x0008,
+  WM_ENABLE = 0x000A,
+  WM_SETREDRAW = 0x000B,
+  WM_SETTEXT = 0x000C,
+  WM_GETTEXT = 0x000D,
+  WM_GETTEXTLENGTH = 0x000E,
+  WM_PAINT = 0x000F,
+  WM_CLOSE = 0x0010,
+  WM_QUIT = 0x0012,
+  WM_ERASEBKGND = 0x0014,
+  WM_SYSCOLORCHANGE = 0x0015,
+  WM_SHOWWINDOW = 0x0018,
+  WM_ACTIVATEAPP = 0x001C,
+  WM_CANCELMODE = 0x001F,
+  WM_SETCURSOR = 0x0020,
+  WM_MOUSEACTIVATE = 0x0021,
+  WM_CHILDACTIVATE = 0x0022,
+  WM_GETMINMAXINFO = 0x0024,
+  WM_SETFONT = 0x0030,
+  WM_GETFONT = 0x0031,
+  WM_WINDOWPOSCHANGING = 0x0046,
+  WM_WINDOWPOSCHANGED = 0x0047,
+  WM_NOTIFY = 0x004E,
+  WM_STYLECHANGING = 0x007C,
+  WM_STYLECHANGED = 0x007D,
+  WM_NCCREATE = 0x0081,
+  WM_NCDESTROY = 0x0082,
+  WM_NCCALCSIZE = 0x0083,
+  WM_NCHITTEST = 0x0084,
+  WM_NCPAINT = 0x0085,
+  WM_NCACTIVATE = 0x0086,
+  WM_GETDLGCODE = 0x0087,
+  WM_NCMOUSEMOVE = 0x00A0,
+  WM_NCLBUTTONDOWN = 0x00A1,
+  WM_NCLBUTTONUP = 0x00A2,
+  WM_NCLBUTTONDBLCLK = 0x00A3,
+  WM_NCRBUTTONDOWN = 0x00A4,
+  WM_NCRBUTTONUP = 0x00A5,
+  WM_NCRBUTTONDBLCLK = 0x00A6,
+  WM_NCMBUTTONDOWN = 0x00A7,
+  WM_NCMBUTTONUP = 0x00A8,
+  WM_NCMBUTTONDBLCLK = 0x00A9,
+  WM_KEYFIRST = 0x0100,
+  WM_KEYDOWN = 0x0100,
+  WM_KEYUP = 0x0101,
+  WM_CHAR = 0x0102,
+  WM_DEADCHAR = 0x0103,
+  WM_SYSKEYDOWN = 0x0104,
+  WM_SYSKEYUP = 0x0105,
+  WM_SYSCHAR = 0x0106,
+  WM_SYSDEADCHAR = 0x0107,
+  WM_KEYLAST = 0x0108,
+  WM_INITDIALOG = 0x0110,
+  WM_COMMAND = 0x0111,
+  WM_SYSCOMMAND = 0x0112,
+  WM_TIMER = 0x0113,
+  WM_HSCROLL = 0x0114,
+  WM_VSCROLL = 0x0115,
+  WM_INITMENU = 0x0116,
+  WM_INITMENUPOPUP = 0x0117,
+  WM_MENUSELECT = 0x011F,
+  WM_ENTERIDLE = 0x0121,
+  WM_CTLCOLORMSGBOX = 0x0132,
+  WM_CTLCOLOREDIT = 0x0133,
+  WM_CTLCOLORLISTBOX = 0x0134,
+  WM_CTLCOLORBTN = 0x0135,
+  WM_CTLCOLORDLG = 0x0136,
+  WM_CTLCOLORSCROLLBAR = 0x0137,
+  WM_CTLCOLORSTATIC = 0x0138,
+  WM_MOUSEFIRST = 0x0200,
+  WM_MOUSEMOVE = 0x0200,
+  WM_LBUTTONDOWN = 0x0201,
+  WM_LBUTTONUP = 0x0202,
+  WM_LBUTTONDBLCLK = 0x0203,
+  WM_RBUTTONDOWN = 0x0204,
+  WM_RBUTTONUP = 0x0205,
+  WM_RBUTTONDBLCLK = 0x0206,
+  WM_MBUTTONDOWN = 0x0207,
+  WM_MBUTTONUP = 0x0208,
+  WM_MBUTTONDBLCLK = 0x0209,
+  WM_MOUSEWHEEL = 0x020A,
+  WM_MOUSELAST = 0x020A,
+  WM_PARENTNOTIFY = 0x0210,
+  WM_ENTERMENULOOP = 0x0211,
+  WM_EXITMENULOOP = 0x0212,
+  WM_CAPTURECHANGED = 0x0215,
+  WM_ENTERSIZEMOVE = 0x0231,
+  WM_EXITSIZEMOVE = 0x0232,
+  WM_MOUSEHOVER = 0x02A1,
+  WM_MOUSELEAVE = 0x02A3,
+  WM_CUT = 0x0300,
+  WM_COPY = 0x0301,
+  WM_PASTE = 0x0302,
+  WM_CLEAR = 0x0303,
+  WM_UNDO = 0x0304,
+  WM_USER = 0x0400,
+  WM_APP = 0x8000,
+};
+
+// The framework's control messages and notifications reflected to controls.
+enum : UINT {
+  CM_BASE = 0xB000,
+  CN_BASE = 0xBC00,
+};
+
+// Edit, list box, button and scroll-bar control messages.
+enum : UINT {
+  EM_GETSEL = 0x00B0,
+  EM_SETSEL = 0x00B1,
+  EM_GETRECT = 0x00B2,
+  EM_SETRECT = 0x00B3,
+  EM_SETRECTNP = 0x00B4,
+  EM_SCROLLCARET = 0x00B7,
+  EM_GETMODIFY = 0x00B8,
+  EM_SETMODIFY = 0x00B9,
+  EM_GETLINECOUNT = 0x00BA,
+  EM_REPLACESEL = 0x00C2,
+  EM_LIMITTEXT = 0x00C5,
+  EM_CANUNDO = 0x00C6,
+  EM_UNDO = 0x00C7,
+  EM_SETPASSWORDCHAR = 0x00CC,
+  EM_EMPTYUNDOBUFFER = 0x00CD,
+  EM_SETREADONLY = 0x00CF,
+  EM_GETPASSWORDCHAR = 0x00D2,
+  BM_GETCHECK = 0x00F0,
+  BM_SETCHECK = 0x00F1,
+  BM_GETSTATE = 0x00F2,
+  BM_SETSTATE = 0x00F3,
+  BM_SETSTYLE = 0x00F4,
+  BM_CLICK = 0x00F5,
+  SBM_SETPOS = 0x00E0,
+  SBM_GETPOS = 0x00E1,
+  SBM_SETRANGE = 0x00E2,
+  SBM_GETRANGE = 0x00E3,
+  SBM_SETSCROLLINFO = 0x00E9,
+  SBM_GETSCROLLINFO = 0x00EA,
+  LB_ADDSTRING = 0x0180,
+  LB_INSERTSTRING = 0x0181,
+  LB_DELETESTRING = 0x0182,
+  LB_RESETCONTENT = 0x0184,
+  LB_SETSEL = 0x0185,
+  LB_SETCURSEL = 0x0186,
+  LB_GETSEL = 0x0187,
+  LB_GETCURSEL = 0x0188,
+  LB_GETTEXT = 0x0189,
+  LB_GETTEXTLEN = 0x018A,
+  LB_GETCOUNT = 0x018B,
+  LB_SELECTSTRING = 0x018C,
+  LB_GETTOPINDEX = 0x018E,
+  LB_FINDSTRING = 0x018F,
+  LB_SETTOPINDEX = 0x0197,
+  LB_GETITEMRECT = 0x0198,
+  LB_GETITEMDATA = 0x0199,
+  LB_SETITEMDATA = 0x019A,
+  LB_SETITEMHEIGHT = 0x01A0,
+  LB_GETITEMHEIGHT = 0x01A1,
+  LB_FINDSTRINGEXACT = 0x01A2,
+  LB_ITEMFROMPOINT = 0x01A9,
+};
+
+// WM_ACTIVATE states, WM_MOUSEACTIVATE answers and WM_SIZE kinds.
+enum : int { WA_INACTIVE = 0, WA_ACTIVE = 1, WA_CLICKACTIVE = 2 };
+enum : int { MA_ACTIVATE = 1, MA_ACTIVATEANDEAT = 2, MA_NOACTIVATE = 3, MA_NOACTIVATEANDEAT = 4 };
+enum : int { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2 };
+
+// WM_SYSCOMMAND commands.
+enum : UINT {
+  SC_SIZE = 0xF000,
+  SC_MOVE = 0xF010,
+  SC_MINIMIZE = 0xF020,
+  SC_MAXIMIZE = 0xF030,
+  SC_CLOSE = 0xF060,
+  SC_VSCROLL = 0xF070,
+  SC_HSCROLL = 0xF080,
+  SC_RESTORE = 0xF120,
+};
+
+// One message as the queue holds it.
+struct MSG {
+  HWND hwnd = nullptr;
+  UINT message = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  DWORD time = 0;
+  TPoint pt;
+};
+
+// The parameters of CreateWindowEx, passed with WM_NCCREATE and WM_CREATE.
+struct CREATESTRUCT {
+  void* lpCreateParams = nullptr;
+  HINSTANCE hInstance = nullptr;
+  HMENU hMenu = nullptr;
+  HWND hwndParent = nullptr;
+  int cy = 0;
+  int cx = 0;
+  int y = 0;
+  int x = 0;
+  LONG style = 0;
+  const char* lpszName = nullptr;
+  const char* lpszClass = nullptr;
+  DWORD dwExStyle = 0;
+};
+
+// A window's new place, passed with WM_WINDOWPOSCHANGING (which may change it) and
+// WM_WINDOWPOSCHANGED.
+struct WINDOWPOS {
+  HWND hwnd = nullptr;
+  HWND hwndInsertAfter = nullptr;
+  int x = 0;
+  int y = 0;
+  int cx = 0;
+  int cy = 0;
+  UINT flags = 0;
+};
+
+// WM_NCCALCSIZE with wParam TRUE: rgrc[0] is the new window rectangle on entry and the client
+// rectangle on return, both in the parent's client coordinates.
+struct NCCALCSIZE_PARAMS {
+  TRect rgrc[3];
+  WINDOWPOS* lppos = nullptr;
+};
+
+struct STYLESTRUCT {
+  DWORD styleOld = 0;
+  DWORD styleNew = 0;
+};
+
+struct MINMAXINFO {
+  TPoint ptReserved;
+  TPoint ptMaxSize;
+  TPoint ptMaxPosition;
+  TPoint ptMinTrackSize;
+  TPoint ptMaxTrackSize;
+};
+
+// What a WH_MOUSE hook is told about each mouse message.
+struct MOUSEHOOKSTRUCT {
+  TPoint pt;
+  HWND hwnd = nullptr;
+  UINT wHitTestCode = 0;
+  ULONG_PTR dwExtraInfo = 0;
+};
+
+struct PAINTSTRUCT {
+  HDC hdc = nullptr;
+  BOOL fErase = FALSE;
+  TRect rcPaint;
+  BOOL fRestore = FALSE;
+  BOOL fIncUpdate = FALSE;
+  BYTE rgbReserved[32] = {};
+};

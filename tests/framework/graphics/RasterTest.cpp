@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "GdiTestSupport.h"
+#include "RasterReference.h"
+#include "graphics/Raster.h"
+
+// The fast paths of fills, blits and lines against the reference, pixel for pixel.
+
+namespace {
+constexpr int Width = 48;
+constexpr int Height = 40;
+
+struct TRandom {
+  uint32_t State;
+  int Next(int limit) {
+    State = State * 1103515245u + 12345u;
+    return static_cast<int>((State >> 16) % static_cast<uint32_t>(limit));
+  }
+  TRect Rect() {
+    const int left = Next(Width + 10) - 5, top = Next(Height + 10) - 5;
+    return {left, top, left + Next(30) + 1, top + Next(30) + 1};
+  }
+};
+
+constexpr DWORD StandardRops[] = {SRCCOPY,    SRCPAINT,    SRCAND,    SRCINVERT,  SRCERASE,
+                                  NOTSRCCOPY, NOTSRCERASE, MERGECOPY, MERGEPAINT, PATCOPY,
+                                  PATPAINT,   PATINVERT,   DSTINVERT, BLACKNESS,  WHITENESS};
+
+TRegion Everything() {
+  return TRegion({0, 0, Width, Height});
+}
+
+// Two overlapping clip rectangles: a region of several rectangles.
+TRegion TwoBands(HDC dc) {
+  HRGN a = CreateRectRgn(3, 4, 30, 20);
+  HRGN b = CreateRectRgn(15, 10, 44, 36);
+  CombineRgn(a, a, b, RGN_OR);
+  SelectClipRgn(dc, a);
+  TRegion region = FindRegion(a)->Region;
+  DeleteObject(a);
+  DeleteObject(b);
+  return region;
+}
+
+#define EXPECT_SAME_PIXELS(actual, expected)                                         \
+  do {                                                                               \
+    std::string difference;                                                          \
+    EXPECT_TRUE(Reference::SamePixels(actual, expected, &difference)) << difference; \
+  } while (0)
+}  // namespace
+
+TEST(RasterTest, MixModesAndRopsAgreeWithTheTruthTables) {
+  for (int rop2 = R2_BLACK; rop2 <= R2_WHITE; ++rop2)
+    for (uint32_t pen : {0x000000u, 0xFFFFFFu, 0x12A5F0u})
+      for (uint32_t dest : {0x000000u, 0xFFFFFFu, 0x0F5A3Cu})
+        EXPECT_EQ(Raster::Mix(rop2, pen, dest), Reference::Mix(rop2, pen, dest)) << rop2;
+  for (int rop = 0; rop < 256; ++rop)
+    EXPECT_EQ(Raster::Rop3(static_cast<uint8_t>(rop), 0x123456, 0xABCDEF, 0x0F0F0F),
+              Reference::Rop3(static_cast<uint8_t>(rop), 0x123456, 0xABCDEF, 0x0F0F0F));
+  EXPECT_TRUE(Raster::RopUsesSource(Raster::RopIndex(SRCCOPY)));
+  EXPECT_FALSE(Raster::RopUsesSource(Raster::RopIndex(PATCOPY)));
+  EXPECT_TRUE(Raster::RopUsesPattern(Raster::RopIndex(MERGECOPY)));
+  EXPECT_FALSE(Raster::RopUsesPattern(Raster::RopIndex(SRCINVERT)));
+}
+
+TEST(RasterTest, FillsMatchTheReference) {
+  TRandom random{7};
+  TMemoryTarget target(Width, Height);
+  target.Load(Reference::Noise(Width, Height, 1));
+  TSurface expected = target.Snapshot();
+  SelectObject(target.Dc, GetStockObject(NULL_PEN));
+  for (int round = 0; round < 60; ++round) {
+    const TRect rect = random.Rect();
+    const COLORREF color = RGB(random.Next(256), random.Next(256), random.Next(256));
+    const int rop2 = R2_BLACK + random.Next(16);
+    HBRUSH brush = CreateSolidBrush(color);
+    if (round % 2) {
+      FillRect(target.Dc, &rect, brush);  // ignores the mix mode
+      Reference::Fill(expected, rect, ColorRefToPixel(color), R2_COPYPEN, Everything());
+    } else {
+      // Without a pen, Rectangle fills one pixel less to the right and bottom, mixing.
+      HGDIOBJ old = SelectObject(target.Dc, brush);
+      SetROP2(target.Dc, rop2);
+      Rectangle(target.Dc, rect.Left, rect.Top, rect.Right, rect.Bottom);
+      SelectObject(target.Dc, old);
+      Reference::Fill(expected, {rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1},
+                      ColorRefToPixel(color), rop2, Everything());
+    }
+    DeleteObject(brush);
+  }
+  EXPECT_SAME_PIXELS(target.Surface(), expected);
+}
+
+TEST(RasterTest, BlitsMatchTheReferenceForEveryStandardOperation) {
+  TRandom random{11};
+  TMemoryTarget source(Width, Height);
+  source.Load(Reference::Noise(Width, Height, 2));
+  for (bool hatched : {false, true})
+    for (DWORD rop : StandardRops) {
+      TMemoryTarget target(Width, Height);
+      target.Load(Reference::Noise(Width, Height, 3));
+      TSurface expected = target.Snapshot();
+      const COLORREF color = RGB(200, 30, 90);
+      HBRUSH brush = hatched ? CreateHatchBrush(HS_DIAGCROSS, color) : CreateSolidBrush(color);
+      SelectObject(target.Dc, brush);
+      SetBkColor(target.Dc, RGB(10, 220, 5));
+      auto pattern = [&](int x, int y) -> uint32_t {
+        if (!hatched) return ColorRefToPixel(color);
+        static constexpr uint8_t Cross[8] = {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81};
+        return (Cross[y & 7] >> (7 - (x & 7))) & 1 ? ColorRefToPixel(color)
+                                                   : ColorRefToPixel(RGB(10, 220, 5));
+      };
+      for (int round = 0; round < 8; ++round) {
+        const TRect rect = random.Rect();
+        const TPoint from{random.Next(Width) - 4, random.Next(Height) - 4};
+        BitBlt(target.Dc, rect.Left, rect.Top, rect.Width(), rect.Height(), source.Dc, from.X,
+               from.Y, rop);
+        const bool usesSource = Raster::RopUsesSource(Raster::RopIndex(rop));
+        Reference::Blit(expected, rect, usesSource ? &source.Surface() : nullptr, from, pattern,
+                        Raster::RopIndex(rop), Everything());
+      }
+      SelectObject(target.Dc, GetStockObject(WHITE_BRUSH));
+      DeleteObject(brush);
+      EXPECT_SAME_PIXELS(target.Surface(), expected);
+    }
+}
+
+TEST(RasterTest, OverlappingBlitsOnOneSurfaceReadBeforeTheyWrite) {
+  for (bool clipped : {false, true})
+    for (TPoint shift : {TPoint{5, 3}, TPoint{-4, -6}, TPoint{7, -2}, TPoint{0, 9}}) {
+      TMemoryTarget target(Width, Height);
+      target.Load(Reference::Noise(Width, Height, 4));
+      TSurface expected = target.Snapshot();
+      const TRegion clip = clipped ? TwoBands(target.Dc) : Everything();
+      const TRect rect = Bounds(10 + shift.X, 10 + shift.Y, 25, 20);
+      for (DWORD rop : {SRCCOPY, SRCINVERT}) {
+        BitBlt(target.Dc, rect.Left, rect.Top, 25, 20, target.Dc, 10, 10, rop);
+        Reference::Blit(expected, rect, &expected, {10, 10}, nullptr, Raster::RopIndex(rop), clip);
+      }
+      EXPECT_SAME_PIXELS(target.Surface(), expected);
+    }
+}
+
+TEST(RasterTest, LinesMatchTheReference) {
+  TRandom random{5};
+  for (bool clipped : {false, true})
+    for (int rop2 : {R2_COPYPEN, R2_XORPEN, R2_MASKPEN}) {
+      TMemoryTarget target(Width, Height);
+      target.Load(Reference::Noise(Width, Height, 6));
+      TSurface expected = target.Snapshot();
+      const TRegion clip = clipped ? TwoBands(target.Dc) : Everything();
+      HPEN pen = CreatePen(PS_SOLID, 1, RGB(250, 128, 3));
+      HGDIOBJ old = SelectObject(target.Dc, pen);
+      SetROP2(target.Dc, rop2);
+      for (int round = 0; round < 80; ++round) {
+        TPoint from{random.Next(Width + 20) - 10, random.Next(Height + 20) - 10};
+        TPoint to{random.Next(Width + 20) - 10, random.Next(Height + 20) - 10};
+        if (round % 4 == 1) to.Y = from.Y;  // horizontal and vertical lines take the fast path
+        if (round % 4 == 2) to.X = from.X;
+        MoveToEx(target.Dc, from.X, from.Y, nullptr);
+        LineTo(target.Dc, to.X, to.Y);
+        Reference::Line(expected, from, to, ColorRefToPixel(RGB(250, 128, 3)), rop2, clip);
+      }
+      SelectObject(target.Dc, old);
+      DeleteObject(pen);
+      EXPECT_SAME_PIXELS(target.Surface(), expected);
+    }
+}
