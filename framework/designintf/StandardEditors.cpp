@@ -12,6 +12,7 @@
 #include "designintf/DateTimeProperty.h"
 #include "designintf/EnumProperty.h"
 #include "designintf/FloatProperty.h"
+#include "designintf/FontProperty.h"
 #include "designintf/MethodProperty.h"
 #include "designintf/ModalResultProperty.h"
 #include "designintf/SetProperty.h"
@@ -19,6 +20,7 @@
 #include "designintf/StringProperty.h"
 #include "graphics/Color.h"
 #include "graphics/Cursor.h"
+#include "graphics/Font.h"
 
 void Detail::AddStandardRegistrations(const TAddRegistration& add) {
   add(TypeInfo<bool>(), nullptr, "", TBoolProperty::StaticClass());
@@ -26,6 +28,8 @@ void Detail::AddStandardRegistrations(const TAddRegistration& add) {
   add(TypeInfo<TCursor>(), nullptr, "", TCursorProperty::StaticClass());
   add(TypeInfo<TModalResult>(), nullptr, "", TModalResultProperty::StaticClass());
   add(TypeInfo<TCaption>(), nullptr, "", TCaptionProperty::StaticClass());
+  add(TypeInfo<TFont*>(), nullptr, "", TFontProperty::StaticClass());
+  add(TypeInfo<TFontName>(), nullptr, "", TFontNameProperty::StaticClass());
   add(TypeInfo<TComponentName>(), TComponent::StaticClass(), "Name",
       TComponentNameProperty::StaticClass());
   add(TypeInfo<TStrings*>(), nullptr, "", TStringListProperty::StaticClass());
