@@ -242,6 +242,8 @@ struct TBadForm {
   const char* Message;
 };
 
+void PrintTo(const TBadForm& bad, std::ostream* out) { *out << bad.Message; }
+
 class StreamingErrorTest : public StreamingTest, public ::testing::WithParamInterface<TBadForm> {};
 
 TEST_P(StreamingErrorTest, RaisesAReadErrorAndFreesWhatItCreated) {
