@@ -31,14 +31,12 @@ bool ModalResultToIdent(int64_t value, std::string& ident) {
 }
 
 std::string ModalResultToString(TModalResult value) {
-  std::string name;
-  return ModalResultToIdent(value, name) ? name : IntToStr(value);
+  return IntToIdentOrNumber(value, ModalResults);
 }
 
 TModalResult StringToModalResult(std::string_view text) {
   int64_t value = 0;
-  if (IdentToModalResult(Trim(text), value)) return static_cast<TModalResult>(value);
-  if (!TryStrToInt64(text, value) || value < INT32_MIN || value > INT32_MAX)
+  if (!IdentOrNumberToInt(text, ModalResults, INT32_MIN, INT32_MAX, value))
     throw EConvertError(Format("'%s' is not a valid modal result", std::string(text)));
   return static_cast<TModalResult>(value);
 }

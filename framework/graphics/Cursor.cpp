@@ -51,15 +51,12 @@ bool CursorToIdent(int64_t cursor, std::string& ident) {
 }
 
 std::string CursorToString(TCursor cursor) {
-  std::string name;
-  return CursorToIdent(cursor, name) ? name : IntToStr(cursor);
+  return IntToIdentOrNumber(cursor, Cursors);
 }
 
 TCursor StringToCursor(std::string_view text) {
   int64_t value = 0;
-  if (IdentToCursor(Trim(text), value)) return static_cast<TCursor>(value);
-  value = StrToInt(text);
-  if (value < INT16_MIN || value > INT16_MAX)
+  if (!IdentOrNumberToInt(text, Cursors, INT16_MIN, INT16_MAX, value))
     throw EConvertError(Format("'%s' is not a valid cursor", std::string(text)));
   return static_cast<TCursor>(value);
 }

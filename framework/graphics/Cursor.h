@@ -37,7 +37,7 @@ PUBLISHED_INTEGER(TCursor, INT16_MIN, INT16_MAX)
 
 // The cursor's name (crHSplit) when it has one, else its number.
 std::string CursorToString(TCursor cursor);
-// Reads a cursor name or number; raises EConvertError for anything else.
+// Reads a cursor name or number; raises EConvertError "'x' is not a valid cursor" otherwise.
 TCursor StringToCursor(std::string_view text);
 bool IdentToCursor(std::string_view ident, int64_t& cursor);
 bool CursorToIdent(int64_t cursor, std::string& ident);

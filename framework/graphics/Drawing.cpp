@@ -60,6 +60,33 @@ void MixPixel(TDeviceContext& dc, TSurface& surface, int x, int y, uint32_t pixe
   *target = Raster::Mix(rop2, pixel, *target);
 }
 
+// Visits the points of the line from one point to another with integer error stepping; the end
+// point is visited only when withEnd is true.
+template <typename Visit>
+void StepLine(TPoint from, TPoint to, bool withEnd, Visit visit) {
+  const int dx = std::abs(to.X - from.X);
+  const int dy = -std::abs(to.Y - from.Y);
+  const int sx = from.X < to.X ? 1 : -1;
+  const int sy = from.Y < to.Y ? 1 : -1;
+  int error = dx + dy;
+  for (TPoint p = from;;) {
+    if (p == to) {
+      if (withEnd) visit(p);
+      return;
+    }
+    visit(p);
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      p.X += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      p.Y += sy;
+    }
+  }
+}
+
 // A one-pixel line in surface coordinates without its end point.
 void CosmeticLine(TDeviceContext& dc, TSurface& surface, TPoint from, TPoint to,
                   const TGdiPen& pen) {
@@ -80,28 +107,13 @@ void CosmeticLine(TDeviceContext& dc, TSurface& surface, TPoint from, TPoint to,
   const uint32_t gap = ColorRefToPixel(dc.State().BkColor);
   const bool opaqueGaps = dc.State().BkMode == OPAQUE;
   TDashCursor dashes(styled ? pen.Style : PS_DOT);
-  const int dx = std::abs(to.X - from.X);
-  const int dy = -std::abs(to.Y - from.Y);
-  const int sx = from.X < to.X ? 1 : -1;
-  const int sy = from.Y < to.Y ? 1 : -1;
-  int error = dx + dy;
-  TPoint p = from;
-  while (p != to) {
+  StepLine(from, to, false, [&](TPoint p) {
     const bool on = !styled || dashes.Next();
     if (on)
       MixPixel(dc, surface, p.X, p.Y, color, rop2);
     else if (opaqueGaps)
       MixPixel(dc, surface, p.X, p.Y, gap, rop2);
-    const int twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      p.X += sx;
-    }
-    if (twice <= dx) {
-      error += dx;
-      p.Y += sy;
-    }
-  }
+  });
 }
 
 // A wide line: a square of the pen's width around every point from start to end, both
@@ -112,29 +124,13 @@ void WideLine(TDeviceContext& dc, TSurface& surface, TPoint from, TPoint to, con
   const int top = std::min(from.Y, to.Y) - half;
   const int rows = std::abs(to.Y - from.Y) + width;
   std::vector<std::pair<int, int>> spans(rows, {INT32_MAX, INT32_MIN});
-  const int dx = std::abs(to.X - from.X);
-  const int dy = -std::abs(to.Y - from.Y);
-  const int sx = from.X < to.X ? 1 : -1;
-  const int sy = from.Y < to.Y ? 1 : -1;
-  int error = dx + dy;
-  TPoint p = from;
-  while (true) {
+  StepLine(from, to, true, [&](TPoint p) {
     for (int row = p.Y - half; row < p.Y - half + width; ++row) {
       auto& span = spans[row - top];
       span.first = std::min(span.first, p.X - half);
       span.second = std::max(span.second, p.X - half + width);
     }
-    if (p == to) break;
-    const int twice = 2 * error;
-    if (twice >= dy) {
-      error += dy;
-      p.X += sx;
-    }
-    if (twice <= dx) {
-      error += dx;
-      p.Y += sy;
-    }
-  }
+  });
   const uint32_t color = ColorRefToPixel(pen.Color);
   for (int i = 0; i < rows; ++i) {
     if (spans[i].first >= spans[i].second) continue;

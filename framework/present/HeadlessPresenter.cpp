@@ -3,10 +3,11 @@
 #include <cstdio>
 
 #include "present/PngWriter.h"
+#include "winsys/WinUser.h"
 #include "winsys/WindowSystem.h"
 
 int THeadlessPresenter::Run() {
-  ProcessPendingMessages();
+  DispatchPendingMessages();
   if (FScreenshotFile.empty()) return 0;
   std::string reason;
   if (!SavePng(TWindowSystem::Instance().Screen(), FScreenshotFile, &reason)) {

@@ -46,18 +46,3 @@ std::unique_ptr<TPresenter> CreatePresenter(const TPresenterOptions& options, st
   }
   return std::make_unique<THeadlessPresenter>(options.ScreenshotFile);
 }
-
-int ProcessPendingMessages() {
-  MSG message;
-  int count = 0;
-  while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ++count;
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    TranslateMessage(&message);
-    DispatchMessage(&message);
-  }
-  return count;
-}

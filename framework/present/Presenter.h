@@ -33,6 +33,3 @@ class TPresenter {
 // sets the screen's size. note receives a line for the user about a fallback.
 std::unique_ptr<TPresenter> CreatePresenter(const TPresenterOptions& options,
                                             std::string* note = nullptr);
-
-// Handles every queued message (paints and due timers included); returns how many.
-int ProcessPendingMessages();

@@ -43,6 +43,17 @@ bool IdentToInt(std::string_view ident, int64_t& value, const TIdentMapEntry* ma
   return false;
 }
 
+std::string IntToIdentOrNumber(int64_t value, const TIdentMapEntry* map) {
+  std::string ident;
+  return IntToIdent(value, ident, map) ? ident : IntToStr(value);
+}
+
+bool IdentOrNumberToInt(std::string_view text, const TIdentMapEntry* map, int64_t minValue,
+                        int64_t maxValue, int64_t& value) {
+  if (IdentToInt(Trim(text), value, map)) return true;
+  return TryStrToInt64(text, value) && value >= minValue && value <= maxValue;
+}
+
 bool IntToIdent(int64_t value, std::string& ident, const TIdentMapEntry* map) {
   for (; map->Name; ++map) {
     if (map->Value == value) {

@@ -25,3 +25,9 @@ TIntToIdent FindIntToIdent(PTypeInfo integerType);
 // Lookups in a table that ends with an entry whose name is null; names in any letter case.
 bool IdentToInt(std::string_view ident, int64_t& value, const TIdentMapEntry* map);
 bool IntToIdent(int64_t value, std::string& ident, const TIdentMapEntry* map);
+// The name of value in map, or its decimal text.
+std::string IntToIdentOrNumber(int64_t value, const TIdentMapEntry* map);
+// A name of map (any letter case; blanks around it ignored) or a whole number within
+// [minValue, maxValue]; false for anything else.
+bool IdentOrNumberToInt(std::string_view text, const TIdentMapEntry* map, int64_t minValue,
+                        int64_t maxValue, int64_t& value);

@@ -251,6 +251,21 @@ LRESULT DispatchMessage(const MSG* message) {
   return SendMessage(message->hwnd, message->message, message->wParam, message->lParam);
 }
 
+int DispatchPendingMessages(int limit) {
+  MSG message;
+  int count = 0;
+  while (count < limit && PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ++count;
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    TranslateMessage(&message);
+    DispatchMessage(&message);
+  }
+  return count;
+}
+
 DWORD GetMessageTime() {
   return System().LastMessageTime();
 }

@@ -118,18 +118,7 @@ DWORD TTestDriver::Now() const {
 }
 
 int TTestDriver::ProcessMessages() {
-  MSG message;
-  int count = 0;
-  while (count < MessageLimit && PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-    ++count;
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    TranslateMessage(&message);
-    DispatchMessage(&message);
-  }
-  return count;
+  return DispatchPendingMessages(MessageLimit);
 }
 
 COLORREF TTestDriver::ScreenPixel(int x, int y) {

@@ -101,6 +101,10 @@ BOOL WaitMessage();
 // Queues the character messages of a key message.
 BOOL TranslateMessage(const MSG* message);
 LRESULT DispatchMessage(const MSG* message);
+// Translates and dispatches queued messages (paints and due timers included) until none is
+// left or limit were handled; a WM_QUIT stops it and is queued again for the caller's loop.
+// Returns how many were handled.
+int DispatchPendingMessages(int limit = INT32_MAX);
 LRESULT CallWindowProc(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The platform's answers to every message a window does not handle itself.
 LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -70,4 +70,5 @@ TEST(SysUtilsTest, ColoursAndCursorsByNameOrNumber) {
   EXPECT_EQ(StringToCursor("crDrag"), -12);
   EXPECT_EQ(StringToCursor("5"), 5);
   EXPECT_THROW(StringToCursor("crNothing"), EConvertError);
+  EXPECT_THROW(StringToCursor("40000"), EConvertError);  // beyond the 16-bit range
 }
