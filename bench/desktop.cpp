@@ -48,12 +48,12 @@ void FullRepaint(benchmark::State& state) {
                      10 + (i / 4) * 80, 130, 70, top,
                      reinterpret_cast<HMENU>(static_cast<intptr_t>(i + 1)), nullptr, nullptr);
   }
-  ProcessPendingMessages();
+  DispatchPendingMessages();
   CellPaints = 0;
   for (auto _ : state) {
     RedrawWindow(nullptr, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    ProcessPendingMessages();
+    DispatchPendingMessages();
   }
   state.counters["cells_per_repaint"] =
       static_cast<double>(CellPaints) / static_cast<double>(state.iterations());
