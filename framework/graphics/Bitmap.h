@@ -6,7 +6,7 @@
 #include "graphics/Canvas.h"
 #include "graphics/Color.h"
 #include "graphics/Graphic.h"
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 class TModule;
 

@@ -8,7 +8,7 @@
 #include "graphics/Color.h"
 #include "graphics/Font.h"
 #include "graphics/Pen.h"
-#include "winsys/Rect.h"
+#include "types/Rect.h"
 
 class TGraphic;
 

@@ -2,7 +2,7 @@
 
 #include "core/SysUtils.h"
 #include "rtti/IdentMap.h"
-#include "winsys/SysColors.h"
+#include "types/SysColors.h"
 
 namespace {
 const TIdentMapEntry Colors[] = {

@@ -5,7 +5,7 @@
 #include "graphics/DeviceContext.h"
 #include "graphics/Gdi.h"
 #include "graphics/Raster.h"
-#include "winsys/SysColors.h"
+#include "types/SysColors.h"
 
 namespace {
 // Dash lengths of the styled cosmetic pens, alternating on and off, in pixels.

@@ -5,7 +5,7 @@
 #include "core/Set.h"
 #include "graphics/Color.h"
 #include "graphics/GraphicsObject.h"
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 DECLARE_STRING_TYPE(TFontName)
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "graphics/Gdi.h"
-#include "winsys/SysColors.h"
+#include "types/SysColors.h"
 
 namespace {
 void Fill(HDC dc, const TRect& rect, int sysColor) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graphics/GdiTypes.h"
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 // The drawing services: device contexts over 32-bit pixel buffers, pens, brushes, fonts,
 // bitmaps and regions, with the platform's calls and error results. A handle that names no

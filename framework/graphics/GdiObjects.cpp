@@ -5,7 +5,7 @@
 #include "graphics/FontCache.h"
 #include "graphics/Gdi.h"
 #include "graphics/GdiObject.h"
-#include "winsys/SysColors.h"
+#include "types/SysColors.h"
 
 namespace {
 HGDIOBJ MakeStock(std::unique_ptr<TGdiObject> object) {

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 // Constants and records of the drawing services, with the platform's values.
 

@@ -5,7 +5,7 @@
 #include "core/Exception.h"
 #include "core/Method.h"
 #include "core/Persistent.h"
-#include "winsys/Rect.h"
+#include "types/Rect.h"
 
 class TCanvas;
 class TStream;

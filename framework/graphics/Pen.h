@@ -4,7 +4,7 @@
 
 #include "graphics/Color.h"
 #include "graphics/GraphicsObject.h"
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 enum TPenStyle : uint8_t {
   psSolid,

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "graphics/Surface.h"
-#include "winsys/Rect.h"
+#include "types/Rect.h"
 
 // The pixel loops under every drawing operation. Callers clip first: every rectangle passed
 // here lies inside its surface. Mix modes are the R2_* binary operations of pen and

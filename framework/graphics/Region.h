@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "winsys/Rect.h"
+#include "types/Rect.h"
 
 // An area of pixels made of disjoint rectangles: update regions, visible regions of windows
 // and clip regions of device contexts.

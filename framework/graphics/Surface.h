@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 // A 32-bit pixel buffer: the screen's framebuffer or the memory of a bitmap. Pixels hold
 // 0x00RRGGBB (bytes B, G, R, 0 in memory); the top byte is kept 0. Rows are addressed top-down

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 // The window system's millisecond clock: real time by default, or a manual clock that only
 // moves when told to, so that tests decide what time it is.

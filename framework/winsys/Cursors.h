@@ -1,6 +1,6 @@
 #pragma once
 
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 // The shapes of the standard cursors. Presenters show them with the host's own cursors.
 enum class TCursorShape : uint8_t {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 // Hook kinds and codes.
 enum : int { WH_KEYBOARD = 2, WH_MOUSE = 7 };

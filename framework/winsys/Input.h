@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "winsys/Messages.h"
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 class TWindow;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 // Message numbers and the records that messages carry, with the platform's values.
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 class TWindow;
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "winsys/Input.h"
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 class TWindow;
 

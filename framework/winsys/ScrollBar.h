@@ -1,6 +1,6 @@
 #pragma once
 
-#include "winsys/Rect.h"
+#include "types/Rect.h"
 #include "winsys/Window.h"
 
 // Where the parts of a window's scroll bar lie, in window coordinates, and what positions they

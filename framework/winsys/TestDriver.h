@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "winsys/Input.h"
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 
 // Drives the window system as a user would, for tests and scripted demos: it moves the mouse
 // to screen points, presses buttons and keys, types text, and advances the manual clock, and

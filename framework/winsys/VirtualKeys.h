@@ -1,6 +1,6 @@
 #pragma once
 
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 // Virtual-key codes, mouse-message key flags and key-data bits, with the platform's values.
 // Letters and digits are their upper-case ASCII codes ('A' = 0x41, '0' = 0x30).

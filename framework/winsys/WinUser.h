@@ -4,10 +4,10 @@
 #include "winsys/Clock.h"
 #include "winsys/Hooks.h"
 #include "winsys/Messages.h"
-#include "winsys/Rect.h"
-#include "winsys/SysColors.h"
+#include "types/Rect.h"
+#include "types/SysColors.h"
 #include "winsys/VirtualKeys.h"
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 #include "winsys/WindowClass.h"
 #include "winsys/WindowStyles.h"
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "graphics/Region.h"
-#include "winsys/Rect.h"
-#include "winsys/WinTypes.h"
+#include "types/Rect.h"
+#include "types/WinTypes.h"
 #include "winsys/WindowStyles.h"
 
 class TWindowClass;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 struct WNDCLASS {
   UINT style = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 // Window and class styles, placement flags, hit-test codes and the other constants of window
 // management, with the platform's values.

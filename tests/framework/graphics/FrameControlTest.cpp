@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GdiTestSupport.h"
-#include "winsys/SysColors.h"
+#include "types/SysColors.h"
 
 namespace {
 constexpr COLORREF Gray = RGB(128, 128, 128);

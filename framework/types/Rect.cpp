@@ -1,4 +1,4 @@
-#include "winsys/Rect.h"
+#include "types/Rect.h"
 
 #include <algorithm>
 

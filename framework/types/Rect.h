@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "winsys/WinTypes.h"
+#include "types/WinTypes.h"
 
 // Points, sizes and rectangles of the window system, used by everyone above it. A rectangle
 // holds its left and top edges and excludes its right and bottom ones.

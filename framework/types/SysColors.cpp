@@ -1,4 +1,4 @@
-#include "winsys/SysColors.h"
+#include "types/SysColors.h"
 
 namespace {
 // The classic desktop scheme.
