@@ -75,6 +75,17 @@ void DrawRows(const TRows& rows, const std::string& fileName) {
   if (!SavePng(bitmap, fileName, &reason)) throw EWriteError(fileName + ": " + reason);
 }
 
+// Shows component as the object inspector does: its rows on standard output and, with
+// --screenshot, drawn into a PNG file. (With the inspector control this becomes a form that
+// holds a TObjectInspector inspecting component, run by CreatePresenter(options)->Run().)
+int ShowInspector(TComponent* component, const TPresenterOptions& options) {
+  const TRows rows = InspectorRows(component);
+  for (const auto& [name, value] : rows)
+    std::printf("%-10s %s\n", name.c_str(), value.c_str());
+  if (!options.ScreenshotFile.empty()) DrawRows(rows, options.ScreenshotFile);
+  return 0;
+}
+
 int main(int argc, char** argv) {
   const TPresenterOptions options = ParsePresenterOptions(argc, argv);
   if (!options.Error.empty()) {
@@ -84,11 +95,7 @@ int main(int argc, char** argv) {
   try {
     TGreeter greeter(nullptr);
     greeter.SetName("Greeter1");
-    const TRows rows = InspectorRows(&greeter);
-    for (const auto& [name, value] : rows)
-      std::printf("%-10s %s\n", name.c_str(), value.c_str());
-    if (!options.ScreenshotFile.empty()) DrawRows(rows, options.ScreenshotFile);
-    return 0;
+    return ShowInspector(&greeter, options);
   } catch (const Exception& error) {
     std::fprintf(stderr, "hello-inspector: %s\n", error.GetMessage().c_str());
     return 1;

@@ -65,6 +65,16 @@ function(expect_screenshot program png)
   endif()
 endfunction()
 
+# Runs program with arguments; expects exit code and an error message on stderr that matches.
+function(expect_clear_error program code message)
+  execute_process(COMMAND ${program} ${ARGN} RESULT_VARIABLE result OUTPUT_QUIET
+                  ERROR_VARIABLE errors)
+  if(NOT result EQUAL code OR NOT errors MATCHES "${message}")
+    message(FATAL_ERROR "${program} ${ARGN} should exit with ${code} saying '${message}', "
+                        "not ${result}:\n${errors}")
+  endif()
+endfunction()
+
 # Every quoted include of an installed header must be installed too.
 function(expect_includes_resolve)
   set(root ${PREFIX}/include/vellmark)
@@ -153,6 +163,9 @@ function(step_findpackage)
   run("running the example" COMMAND ${build}/hello-inspector OUTPUT_VARIABLE output)
   expect_example_rows("${output}")
   expect_screenshot(${build}/hello-inspector ${build}/hello.png)
+  expect_clear_error(${build}/hello-inspector 1 "/nonexistent-folder/hello.png: "
+                     --screenshot /nonexistent-folder/hello.png)
+  expect_clear_error(${build}/hello-inspector 2 "--size" --size huge)
 endfunction()
 
 function(step_pkgconfig)
