@@ -10,9 +10,9 @@
 
 // The file of the loaded framework library; empty when the loader cannot tell.
 std::filesystem::path GetFrameworkLibraryFile();
-// <prefix>/share/vellmark: data such as fonts/, which every program of the framework may use.
+// share/vellmark of the installed copy: data such as fonts/, for every program of the framework.
 std::filesystem::path GetInstalledDataDir();
-// <prefix>/lib/vellmark: design packages, such as the IDE add-in.
+// lib/vellmark of the installed copy: design packages, such as the IDE add-in.
 std::filesystem::path GetInstalledPackageDir();
 
 // The directory that relativePath (from the library's directory to the wanted directory, as
