@@ -1,5 +1,5 @@
-# The two commands of the README. Both install what is missing first.
-.PHONY: demo test bench clean
+# The commands of the README. Each installs what is missing first.
+.PHONY: demo test bench docs clean
 
 demo:
 	scripts/install-deps
@@ -18,6 +18,12 @@ bench:
 	cmake --preset release
 	cmake --build --preset release
 	scripts/run-benchmarks
+
+# The API reference (Doxygen) in build/release/docs/html.
+docs:
+	scripts/install-deps
+	cmake --preset release
+	cmake --build --preset release --target docs
 
 clean:
 	rm -rf build

@@ -1,15 +1,25 @@
 # Writes OUTPUT: a C++ source that defines ThisModule() for module MODULE with the resources
-# RESOURCES ("NAME=file|NAME=file...") embedded as byte arrays.
+# RESOURCES ("NAME=file|NAME=file...") embedded as byte arrays. vellmark_module runs it at build
+# time; builds without CMake may run it themselves:
+#   cmake -DOUTPUT=program_module.cpp -DMODULE=program [-DRESOURCES=...] -P EmbedResources.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/VellmarkModule.cmake)
+
+set(context "EmbedResources.cmake")
+if(NOT OUTPUT OR NOT MODULE)
+  message(FATAL_ERROR "${context}: OUTPUT and MODULE must be given (-DOUTPUT=file -DMODULE=name)")
+endif()
+vellmark_check_name("${context}" "module name" "${MODULE}")
+
 set(arrays "")
 set(table "")
 set(index 0)
 if(RESOURCES)
   string(REPLACE "|" ";" entries "${RESOURCES}")
   foreach(entry IN LISTS entries)
-    string(FIND "${entry}" "=" split)
-    string(SUBSTRING "${entry}" 0 ${split} name)
-    math(EXPR start "${split} + 1")
-    string(SUBSTRING "${entry}" ${start} -1 file)
+    vellmark_split_resource("${context}" "${entry}" name file)
+    if(NOT EXISTS "${file}" OR IS_DIRECTORY "${file}")
+      message(FATAL_ERROR "${context}: resource '${name}': file ${file} does not exist")
+    endif()
     file(READ "${file}" hex HEX)
     string(LENGTH "${hex}" hexLength)
     math(EXPR size "${hexLength} / 2")

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <set>
 
+#include "core/InstallDirs.h"
 #include "core/SysUtils.h"
 #include "graphics/BitmapFont.h"
 #include "graphics/FreeTypeFont.h"
@@ -57,18 +58,21 @@ TFontCache::~TFontCache() {
   FcFini();
 }
 
-// VM_FONT_DIRS lists further directories (separated by ':') whose font files programs and
-// tests may use besides the installed ones. Build trees and hidden folders are skipped.
+// Font files beside the system's: the fonts/ folder of an installed copy, and the directories
+// that VM_FONT_DIRS lists (separated by ':') for programs and tests. Build trees and hidden
+// folders are skipped.
 void TFontCache::AddExtraFontDirectories() {
-  const char* dirs = std::getenv("VM_FONT_DIRS");
-  if (!dirs) return;
   namespace fs = std::filesystem;
-  std::string list = dirs;
-  size_t start = 0;
-  while (start <= list.size()) {
+  std::vector<fs::path> dirs;
+  if (const fs::path data = GetInstalledDataDir(); !data.empty()) dirs.push_back(data / "fonts");
+  const char* variable = std::getenv("VM_FONT_DIRS");
+  const std::string list = variable ? variable : "";
+  for (size_t start = 0; start < list.size();) {
     const size_t end = std::min(list.find(':', start), list.size());
-    const fs::path dir = list.substr(start, end - start);
+    dirs.emplace_back(list.substr(start, end - start));
     start = end + 1;
+  }
+  for (const fs::path& dir : dirs) {
     std::error_code error;
     if (dir.empty() || !fs::is_directory(dir, error)) continue;
     for (auto it = fs::recursive_directory_iterator(dir, error); !error && it != fs::end(it);

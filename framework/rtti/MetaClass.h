@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Forward.h"
+#include "core/Module.h"  // IMPLEMENT_CLASS names the binary's ThisModule()
 #include "core/Object.h"
 #include "rtti/PropInfo.h"
 #include "rtti/TypeInfo.h"

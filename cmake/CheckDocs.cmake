@@ -1,0 +1,83 @@
+# Fails when a public class or struct declared in a header under FOLDER has no documentation (a
+# comment above it). Doxygen's output tells: its warnings (LOG) name classes that it left out
+# for want of documentation, and its XML (XML) holds the descriptions of the classes that it
+# kept, such as derived classes that only inherit documented members.
+#   cmake -DLOG=warnings.log -DXML=<xml folder> -DFOLDER=<source>/inspect -P CheckDocs.cmake
+cmake_minimum_required(VERSION 3.25)
+foreach(argument LOG XML FOLDER)
+  if(NOT DEFINED ${argument})
+    message(FATAL_ERROR "CheckDocs.cmake: -D${argument}=... is missing")
+  endif()
+endforeach()
+if(NOT EXISTS ${LOG} OR NOT IS_DIRECTORY ${XML})
+  message(FATAL_ERROR "CheckDocs.cmake: ${LOG} or ${XML} is missing; did Doxygen run?")
+endif()
+
+set(undocumented)
+set(names)
+# Adds a class once, however many of Doxygen's outputs name it.
+macro(report name where)
+  if(NOT "${name}" IN_LIST names)
+    list(APPEND names "${name}")
+    list(APPEND undocumented "${name} (${where})")
+  endif()
+endmacro()
+
+file(STRINGS ${LOG} warnings REGEX "warning:")
+list(LENGTH warnings warningCount)
+foreach(warning IN LISTS warnings)
+  string(FIND "${warning}" "${FOLDER}/" at)
+  if(at EQUAL 0 AND warning MATCHES "^([^:]+:[0-9]+): warning: Compound ([^ ]+) is not documented")
+    report("${CMAKE_MATCH_2}" "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+
+# True when the XML element text holds no more than markup and white space.
+function(is_blank text resultVariable)
+  string(REGEX REPLACE "<[^>]*>" "" text "${text}")
+  string(STRIP "${text}" text)
+  if(text STREQUAL "")
+    set(${resultVariable} TRUE PARENT_SCOPE)
+  else()
+    set(${resultVariable} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+
+file(GLOB compounds ${XML}/class*.xml ${XML}/struct*.xml)
+foreach(compound IN LISTS compounds)
+  file(READ ${compound} xml)
+  if(NOT xml MATCHES "<compounddef [^>]*prot=\"public\"")
+    continue()
+  endif()
+  string(REGEX MATCH "<compoundname>([^<]*)</compoundname>" name "${xml}")
+  set(name "${CMAKE_MATCH_1}")
+  if(name MATCHES "(^|::)Detail::")
+    continue()
+  endif()
+  # The class's own description and location follow its members' sections.
+  string(FIND "${xml}" "</sectiondef>" end REVERSE)
+  if(end GREATER -1)
+    string(SUBSTRING "${xml}" ${end} -1 xml)
+  endif()
+  string(REGEX MATCH "<location file=\"([^\"]*)\"" location "${xml}")
+  string(FIND "${CMAKE_MATCH_1}" "${FOLDER}/" at)
+  if(NOT at EQUAL 0)
+    continue()
+  endif()
+  set(file "${CMAKE_MATCH_1}")
+  string(REGEX MATCH "<briefdescription>(.*)</briefdescription>" brief "${xml}")
+  is_blank("${CMAKE_MATCH_1}" briefBlank)
+  string(REGEX MATCH "<detaileddescription>(.*)</detaileddescription>" detail "${xml}")
+  is_blank("${CMAKE_MATCH_1}" detailBlank)
+  if(briefBlank AND detailBlank)
+    report("${name}" "${file}")
+  endif()
+endforeach()
+
+if(undocumented)
+  list(JOIN undocumented "\n  " undocumented)
+  message(FATAL_ERROR "classes without documentation (a comment above the class):\n  "
+                      "${undocumented}")
+endif()
+message(STATUS "API reference: every class under ${FOLDER} is documented "
+               "(${warningCount} other warnings in ${LOG})")
