@@ -177,8 +177,12 @@ TBrushPattern TDeviceContext::BrushPattern(const TGdiBrush& brush) const {
 
 TRealizedFont& TDeviceContext::RealizedFont() {
   TGdiFont* font = Font();
-  if (!font) return TFontCache::Instance().BuiltinFont();
-  if (!font->Realized) font->Realized = &TFontCache::Instance().Realize(font->Log);
+  TFontCache& cache = TFontCache::Instance();
+  if (!font) return cache.BuiltinFont();
+  if (!font->Realized || font->RealizedGeneration != cache.Generation()) {
+    font->Realized = &cache.Realize(font->Log);
+    font->RealizedGeneration = cache.Generation();
+  }
   return *font->Realized;
 }
 
