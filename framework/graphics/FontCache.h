@@ -21,7 +21,7 @@ struct FT_LibraryRec_;
 // requests that find no usable file give the built-in bitmap font.
 // Besides the installed fonts, the application font folders are searched: the classic
 // Windows fonts of Debian's fonts-wine package when it is installed, and the folders that the
-// environment variable VM_FONT_DIRS lists.
+// environment variable VM_FONT_DIRS lists (separated by ':', searched recursively).
 class TFontCache {
  public:
   static TFontCache& Instance();

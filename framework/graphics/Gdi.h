@@ -142,6 +142,9 @@ BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
 // Copies the selected font's face name; returns the characters copied.
 int GetTextFace(HDC dc, int count, char* name);
 
-// Frame controls: check boxes, push buttons and scroll arrows, and 3-D edges.
+// Frame controls: check boxes, push buttons (with the soft bevel), scroll arrows and caption
+// buttons (without it). Scroll arrows are centred triangles, 7 x 4 pixels in a 16 x 16 button.
 BOOL DrawFrameControl(HDC dc, TRect* rect, UINT type, UINT state);
+// 3-D edges. BF_SOFT swaps the top-left colours of the outer and inner rings: a raised soft
+// edge is white outside and light grey inside, a sunken one black outside and grey inside.
 BOOL DrawEdge(HDC dc, TRect* rect, UINT edge, UINT flags);

@@ -1,5 +1,7 @@
 #include "DesignFixture.h"
 #include "core/Exception.h"
+#include "core/SysUtils.h"
+#include "streaming/Writer.h"
 
 using TextPropertyTest = DesignFixture;
 
@@ -110,4 +112,21 @@ TEST_F(TextPropertyTest, FloatTextReadsUnderflowAsZeroAndRefusesTheRest) {
     EXPECT_THROW(ratio->SetValue(bad), EConvertError) << bad;
   EXPECT_EQ(Widget1->Ratio, 7.0);
   EXPECT_EQ(Widget2->Ratio, 7.0);
+}
+
+TEST_F(TextPropertyTest, FormFilesKeepEveryDigitThatTheInspectorRoundsAway) {
+  auto ratio = Editor("Ratio", {Widget1});
+  for (double value : {0.1 + 0.2, 1e20, 1e-5, 123456789012345680000.0, 1.0 / 3, 5e-324, -2.5e-7,
+                       0.9999999999999999}) {
+    Widget1->Ratio = value;
+    const std::string shown = ratio->GetValue();
+    TWriter writer;
+    writer.WriteRootComponent(Widget1);
+    const std::string& text = writer.GetText();
+    const size_t line = text.find("Ratio = ");
+    ASSERT_NE(line, std::string::npos) << text;
+    const size_t start = line + 8;
+    const std::string written = text.substr(start, text.find('\n', start) - start);
+    EXPECT_EQ(StrToFloat(written), value) << "shown " << shown << ", written " << written;
+  }
 }
