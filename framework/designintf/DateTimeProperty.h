@@ -5,7 +5,9 @@
 #include "designintf/FloatProperty.h"
 
 // Dates and times (TDateTime) in the fixed form of core/DateUtils.h: "2024-05-17 14:30:05",
-// the time left out at midnight. A value no date can show appears as its number.
+// the time left out at midnight. As on the platform, zero (no date set) shows as blank and
+// blank text sets zero; this holds for the date and time editors below too. A value no date
+// can show appears as its number.
 class TDateTimeProperty : public TFloatProperty {
   DECLARE_CLASS(TDateTimeProperty, TFloatProperty);
 

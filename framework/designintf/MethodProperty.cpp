@@ -50,11 +50,19 @@ void TMethodProperty::AssignHandler(const std::string& name, bool showNew) {
   const std::string current = GetValue();
   if (ShouldRename(current, name)) {
     designer->RenameMethod(current, name);
+    // A designer that cannot rename (the stand-alone one) leaves the handler as it was.
+    if (GetValue() == current)
+      throw EPropertyError(
+          Format("Cannot rename handler %s to %s: the designer did not rename it", current, name));
     Modified();
     return;
   }
   const bool isNew = !designer->MethodExists(name);
   const TMethod method = designer->CreateMethod(name, GetPropType());
+  // Writing the empty reference would silently remove the handlers of the whole selection.
+  if (!method)
+    throw EPropertyError(Format(
+        "Cannot assign handler %s to %s: the designer provides no such method", name, GetName()));
   CheckSignature(method, name);
   SetMethodValue(method);
   if (isNew && showNew) designer->ShowMethod(name);

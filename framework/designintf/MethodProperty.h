@@ -21,9 +21,10 @@ class TMethodProperty : public TPropertyEditor {
   void GetValues(const TGetStrProc& proc) override;
   // Empty text removes the handler. A new name for an existing handler of the selection renames
   // it (unless an ancestor form declares it or another handler has that name); otherwise the
-  // designer creates or finds the handler, and shows it when it is new. Raises EPropertyError
-  // for a name that is no identifier, without a designer, and for a handler whose parameters
-  // do not fit the event.
+  // designer creates or finds the handler, and shows it when it is new. Raises EPropertyError,
+  // changing nothing, for a name that is no identifier, without a designer, for a handler whose
+  // parameters do not fit the event, when the designer provides no method for the name (the
+  // stand-alone designer creates none) and when it did not carry out a rename.
   void SetValue(const std::string& value) override;
 
  private:

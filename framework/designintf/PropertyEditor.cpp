@@ -137,10 +137,14 @@ bool TPropertyEditor::ValueAvailable() {
   for (const TInstProp& prop : FPropList)
     if (!prop.Instance || !prop.Instance->InheritsFrom(prop.PropInfo->GetOwnerClass()))
       return false;
+  // A getter may raise anything (a standard exception, a component's own type); none of it
+  // must escape into the row building that asks.
   try {
     GetValue();
+    for (int i = 1; i < GetPropCount(); ++i)
+      RawValueAt(i);
     return true;
-  } catch (const Exception&) {
+  } catch (...) {
     return false;
   }
 }
@@ -163,27 +167,32 @@ void TPropertyEditor::Modified() {
   if (FDesigner) FDesigner->Modified();
 }
 
-bool TPropertyEditor::SameValues(int index1, int index2) const {
+std::optional<TPropertyEditor::TRawValue> TPropertyEditor::RawValueAt(int index) const {
   switch (GetPropType()->Kind) {
     case tkInteger:
     case tkChar:
     case tkWChar:
     case tkEnumeration:
     case tkSet:
-      return GetOrdValueAt(index1) == GetOrdValueAt(index2);
+      return GetOrdValueAt(index);
     case tkFloat:
-      return GetFloatValueAt(index1) == GetFloatValueAt(index2);
+      return GetFloatValueAt(index);
     case tkString:
     case tkLString:
     case tkWString:
-      return GetStrValueAt(index1) == GetStrValueAt(index2);
+      return GetStrValueAt(index);
     case tkClass:
-      return GetObjectValueAt(index1) == GetObjectValueAt(index2);
+      return GetObjectValueAt(index);
     case tkMethod:
-      return GetMethodValueAt(index1) == GetMethodValueAt(index2);
+      return GetMethodValueAt(index);
     default:
-      return false;
+      return std::nullopt;
   }
+}
+
+bool TPropertyEditor::SameValues(int index1, int index2) const {
+  const std::optional<TRawValue> first = RawValueAt(index1);
+  return first && first == RawValueAt(index2);
 }
 
 const TInstProp& TPropertyEditor::InstPropAt(int index) const {

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "core/Method.h"
@@ -75,7 +77,8 @@ class TPropertyEditor : public TObject {
   // EConvertError or EPropertyError and changes nothing. The default raises EPropertyError.
   virtual void SetValue(const std::string& value);
 
-  // True when the value can be read on every object.
+  // True when the value can be read on every object: each object is of the property's class
+  // and GetValue raises nothing (any exception counts as not available).
   bool ValueAvailable();
   // The object at index (0 is the first selected); raises EListError when out of range.
   TPersistent* GetComponent(int index) const;
@@ -83,14 +86,16 @@ class TPropertyEditor : public TObject {
   int GetPropCount() const { return static_cast<int>(FPropList.size()); }
   // The designer of the form being edited, or null. Not owned.
   TFormDesigner* GetDesigner() const { return FDesigner; }
+  // The objects the editor covers, each with its property, in selection order. With the
+  // designer, what CreatePropertyEditor needs to make an editor of another class for the same
+  // selection (as an inspector's handler that replaces an editor does).
+  const TInstPropList& GetInstProps() const { return FPropList; }
+  // The first object's property.
+  PPropInfo GetPropInfo() const { return FPropList.front().PropInfo; }
   // Asks the designer to revert the property on every object (with paRevertable).
   void Revert();
 
  protected:
-  // The first object's property.
-  PPropInfo GetPropInfo() const { return FPropList.front().PropInfo; }
-  const TInstPropList& GetInstProps() const { return FPropList; }
-
   // Typed access for descendants. The getters read one object (the first by default); the
   // setters write every object, then call Modified. When an object refuses its value, the
   // objects written before it get their previous value back and the error propagates.
@@ -123,6 +128,9 @@ class TPropertyEditor : public TObject {
                                                                TFormDesigner* designer,
                                                                TInstPropList propList);
 
+  // The value of one object as its kind reads it; none for kinds without typed access.
+  using TRawValue = std::variant<int64_t, double, std::string, TObject*, TMethod>;
+  std::optional<TRawValue> RawValueAt(int index) const;
   const TInstProp& InstPropAt(int index) const;
   bool SameValues(int index1, int index2) const;
 

@@ -144,24 +144,18 @@ int TBitmapFont::ScaleForHeight(int height) {
 
 void TBitmapFont::Render(char32_t ch, TGlyph& glyph) {
   const uint8_t* rows = RowsOf(ch);
-  const int extra = FBold ? 1 : 0;
-  const int slant = FItalic ? (GlyphRows * FScale) / 4 : 0;
-  glyph.Advance = CellWidth * FScale + extra;
+  glyph.Advance = CellWidth * FScale;
   glyph.Left = 0;
   glyph.Top = RowsAboveBaseline * FScale;
-  glyph.Width = GlyphColumns * FScale + extra + slant;
+  glyph.Width = GlyphColumns * FScale;
   glyph.Height = GlyphRows * FScale;
   glyph.Coverage.assign(static_cast<size_t>(glyph.Width) * glyph.Height, 0);
   for (int y = 0; y < glyph.Height; ++y) {
     const uint8_t bits = rows[y / FScale];
-    // Italic leans the rows above the baseline to the right, one step per four rows.
-    const int shift = FItalic ? (glyph.Top - y) / 4 + slant / 2 : 0;
-    for (int x = 0; x < GlyphColumns * FScale; ++x) {
-      if (!((bits >> (GlyphColumns - 1 - x / FScale)) & 1)) continue;
-      for (int thick = 0; thick <= extra; ++thick) {
-        const int column = std::clamp(x + thick + shift, 0, glyph.Width - 1);
-        glyph.Coverage[static_cast<size_t>(y) * glyph.Width + column] = 255;
-      }
-    }
+    for (int x = 0; x < glyph.Width; ++x)
+      if ((bits >> (GlyphColumns - 1 - x / FScale)) & 1)
+        glyph.Coverage[static_cast<size_t>(y) * glyph.Width + x] = 255;
   }
+  if (FBold) EmboldenGlyph(glyph);
+  if (FItalic) SlantGlyph(glyph);
 }

@@ -3,6 +3,7 @@
 #include "graphics/FontCache.h"
 #include "graphics/Gdi.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -159,17 +160,29 @@ TBrushPattern TDeviceContext::BrushPattern(const TGdiBrush& brush) const {
   pattern.Color = ColorRefToPixel(brush.Color);
   if (brush.Style == BS_HATCHED) {
     pattern.Solid = false;
-    pattern.Background = ColorRefToPixel(FState.BkColor);
-    pattern.TransparentBackground = FState.BkMode == TRANSPARENT;
-    std::copy(std::begin(Hatches[brush.Hatch]), std::end(Hatches[brush.Hatch]), pattern.Rows);
+    const uint32_t background = ColorRefToPixel(FState.BkColor);
+    const uint8_t* bits = Hatches[brush.Hatch];
+    for (int y = 0; y < 8; ++y) {
+      for (int x = 0; x < 8; ++x)
+        pattern.Tile[y][x] = ((bits[y] >> (7 - x)) & 1) ? pattern.Color : background;
+      if (FState.BkMode == TRANSPARENT) pattern.Mask[y] = bits[y];
+    }
+  } else if (brush.Style == BS_PATTERN) {
+    pattern.Solid = false;
+    for (int y = 0; y < 8; ++y)
+      std::copy_n(brush.Pattern + y * 8, 8, pattern.Tile[y]);
   }
   return pattern;
 }
 
 TRealizedFont& TDeviceContext::RealizedFont() {
   TGdiFont* font = Font();
-  if (!font) return TFontCache::Instance().BuiltinFont();
-  if (!font->Realized) font->Realized = &TFontCache::Instance().Realize(font->Log);
+  TFontCache& cache = TFontCache::Instance();
+  if (!font) return cache.BuiltinFont();
+  if (!font->Realized || font->RealizedGeneration != cache.Generation()) {
+    font->Realized = &cache.Realize(font->Log);
+    font->RealizedGeneration = cache.Generation();
+  }
   return *font->Realized;
 }
 

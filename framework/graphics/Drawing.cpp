@@ -172,19 +172,6 @@ void PaintBrush(TDeviceContext& dc, const TRect& surfaceRect, const TGdiBrush& b
   TSurface* surface = dc.Surface();
   if (!surface || brush.Style == BS_NULL) return;
   const TBrushPattern pattern = dc.BrushPattern(brush);
-  if (brush.Style == BS_PATTERN) {
-    ForEachClipped(dc, surfaceRect, [&](const TRect& part) {
-      for (int y = part.Top; y < part.Bottom; ++y) {
-        uint32_t* row = surface->Row(y);
-        for (int x = part.Left; x < part.Right; ++x) {
-          const uint32_t p =
-              brush.Pattern[((y - pattern.Origin.Y) & 7) * 8 + ((x - pattern.Origin.X) & 7)];
-          row[x] = Raster::Mix(rop2, p, row[x]);
-        }
-      }
-    });
-    return;
-  }
   ForEachClipped(dc, surfaceRect,
                  [&](const TRect& part) { Raster::MixBrush(*surface, part, pattern, rop2); });
 }
@@ -303,8 +290,11 @@ BOOL DrawFocusRect(HDC dc, const TRect* rect) {
   if (!context || !rect || rect->IsEmpty() || !context->Surface()) return FALSE;
   TSurface& surface = *context->Surface();
   const TRect r = context->ToSurface(*rect);
+  // The dots keep their phase to the context's device origin (a window's client area), so
+  // that a window shows the same dots wherever it lies on the screen.
+  const TPoint origin = context->DeviceOrigin();
   auto invert = [&](int x, int y) {
-    if ((x + y) % 2 == 0) MixPixel(*context, surface, x, y, 0, R2_NOT);
+    if (((x - origin.X + y - origin.Y) & 1) == 0) MixPixel(*context, surface, x, y, 0, R2_NOT);
   };
   for (int x = r.Left; x < r.Right; ++x) {
     invert(x, r.Top);
@@ -353,7 +343,6 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, i
     if (!brush) return FALSE;
     if (brush->Style == BS_NULL) return TRUE;
     pattern = target->BrushPattern(*brush);
-    pattern.TransparentBackground = false;
   }
   TRect destRect = target->ToSurface(Bounds(x, y, width, height));
   const TSurface* sourceSurface = nullptr;

@@ -16,22 +16,38 @@
 #include "graphics/FreeTypeFont.h"
 
 namespace {
-// Classic family names that fontconfig does not know, mapped to their metric look-alikes.
-const std::pair<const char*, const char*> FamilyAliases[] = {
-    {"MS Sans Serif", "Liberation Sans"},  {"MS Shell Dlg", "Liberation Sans"},
-    {"MS Shell Dlg 2", "Liberation Sans"}, {"MS Serif", "Liberation Serif"},
-    {"Small Fonts", "Liberation Sans"},
+// Classic family names and the look-alikes that stand in, in order, when the family itself
+// has no face near the asked size.
+struct TFamilyAlias {
+  const char* Name;
+  const char* LookAlikes[2];
+};
+const TFamilyAlias FamilyAliases[] = {
+    {"MS Sans Serif", {"Liberation Sans", nullptr}},
+    {"MS Shell Dlg", {"MS Sans Serif", "Liberation Sans"}},
+    {"MS Shell Dlg 2", {"Tahoma", "Liberation Sans"}},
+    {"MS Serif", {"Liberation Serif", nullptr}},
+    {"Small Fonts", {"Liberation Sans", nullptr}},
 };
 
-std::string ResolveAlias(const std::string& family) {
-  for (const auto& [name, target] : FamilyAliases)
-    if (SameText(family, name)) return target;
-  return family;
+// The family, then its look-alikes.
+std::vector<std::string> Candidates(const std::string& family) {
+  std::vector<std::string> names{family};
+  for (const TFamilyAlias& alias : FamilyAliases) {
+    if (!SameText(family, alias.Name)) continue;
+    for (const char* lookAlike : alias.LookAlikes)
+      if (lookAlike) names.emplace_back(lookAlike);
+  }
+  return names;
 }
+
+// Where Debian's fonts-wine package keeps the classic Windows fonts (the bitmap "MS Sans
+// Serif" among them). Fontconfig does not search it.
+const char* const ClassicFontFolders[] = {"/usr/share/wine/fonts"};
 
 bool IsFontFile(const std::filesystem::path& path) {
   const std::string ext = LowerCase(path.extension().string());
-  return ext == ".ttf" || ext == ".otf" || ext == ".ttc" || ext == ".pfb";
+  return ext == ".ttf" || ext == ".otf" || ext == ".ttc" || ext == ".pfb" || ext == ".fon";
 }
 
 bool WantsAntiAliasing(const LOGFONT& font, bool smoothing) {
@@ -49,7 +65,6 @@ TFontCache& TFontCache::Instance() {
 TFontCache::TFontCache() {
   if (FT_Init_FreeType(&FLibrary) != 0) FLibrary = nullptr;
   FcInit();
-  AddExtraFontDirectories();
 }
 
 TFontCache::~TFontCache() {
@@ -58,34 +73,59 @@ TFontCache::~TFontCache() {
   FcFini();
 }
 
-// Font files beside the system's: the fonts/ folder of an installed copy, and the directories
-// that VM_FONT_DIRS lists (separated by ':') for programs and tests. Build trees and hidden
-// folders are skipped.
-void TFontCache::AddExtraFontDirectories() {
-  namespace fs = std::filesystem;
-  std::vector<fs::path> dirs;
-  if (const fs::path data = GetInstalledDataDir(); !data.empty()) dirs.push_back(data / "fonts");
-  const char* variable = std::getenv("VM_FONT_DIRS");
-  const std::string list = variable ? variable : "";
-  for (size_t start = 0; start < list.size();) {
+void TFontCache::SetSmoothing(bool smooth) {
+  if (smooth == FSmoothing) return;
+  FSmoothing = smooth;
+  ++FGeneration;
+}
+
+// Done on the first look-up of a family rather than at start-up, so that programs drawing
+// only with the built-in font never pay for reading the folders.
+void TFontCache::AddApplicationFontFolders() {
+  if (FFoldersAdded) return;
+  FFoldersAdded = true;
+  for (const char* folder : ClassicFontFolders)
+    AddFontFolder(folder, false);
+  // The fonts/ folder of an installed copy.
+  if (const std::filesystem::path data = GetInstalledDataDir(); !data.empty())
+    AddFontFolder((data / "fonts").string(), true);
+  const char* dirs = std::getenv("VM_FONT_DIRS");
+  if (!dirs) return;
+  const std::string list = dirs;
+  size_t start = 0;
+  while (start <= list.size()) {
     const size_t end = std::min(list.find(':', start), list.size());
-    dirs.emplace_back(list.substr(start, end - start));
+    AddFontFolder(list.substr(start, end - start), true);
     start = end + 1;
   }
-  for (const fs::path& dir : dirs) {
-    std::error_code error;
-    if (dir.empty() || !fs::is_directory(dir, error)) continue;
-    for (auto it = fs::recursive_directory_iterator(dir, error); !error && it != fs::end(it);
+}
+
+// Bitmap-only faces join the strike catalogue, files with outlines join fontconfig's
+// application fonts. A recursive search skips build trees and hidden folders.
+void TFontCache::AddFontFolder(const std::string& folder, bool recursive) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (folder.empty() || !fs::is_directory(folder, error)) return;
+  std::vector<fs::path> files;
+  if (recursive) {
+    for (auto it = fs::recursive_directory_iterator(folder, error); !error && it != fs::end(it);
          it.increment(error)) {
       const std::string name = it->path().filename().string();
       if (it->is_directory(error) && (name == "build" || name.starts_with("."))) {
         it.disable_recursion_pending();
         continue;
       }
-      if (it->is_regular_file(error) && IsFontFile(it->path()))
-        FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(it->path().c_str()));
+      if (it->is_regular_file(error) && IsFontFile(it->path())) files.push_back(it->path());
     }
+  } else {
+    for (auto it = fs::directory_iterator(folder, error); !error && it != fs::end(it);
+         it.increment(error))
+      if (it->is_regular_file(error) && IsFontFile(it->path())) files.push_back(it->path());
   }
+  std::sort(files.begin(), files.end());  // the same choices whatever the folder's order
+  for (const fs::path& file : files)
+    if (FStrikes.AddFile(FLibrary, file.string()))
+      FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file.c_str()));
 }
 
 const TFontCache::TMatch& TFontCache::Match(const std::string& family, bool bold, bool italic,
@@ -95,9 +135,8 @@ const TFontCache::TMatch& TFontCache::Match(const std::string& family, bool bold
   if (found != FMatches.end()) return found->second;
   TMatch& match = FMatches[key];
   FcPattern* pattern = FcPatternCreate();
-  const std::string resolved = ResolveAlias(family);
-  if (!resolved.empty())
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(resolved.c_str()));
+  if (!family.empty())
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   else if (fixedPitch)
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("monospace"));
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
@@ -110,11 +149,14 @@ const TFontCache::TMatch& TFontCache::Match(const std::string& family, bool bold
     FcChar8* file = nullptr;
     FcChar8* name = nullptr;
     int index = 0;
+    FcBool scalable = FcFalse;
     if (FcPatternGetString(best, FC_FILE, 0, &file) == FcResultMatch && file) {
       match.File = reinterpret_cast<const char*>(file);
       if (FcPatternGetInteger(best, FC_INDEX, 0, &index) == FcResultMatch) match.Index = index;
       if (FcPatternGetString(best, FC_FAMILY, 0, &name) == FcResultMatch && name)
         match.Family = reinterpret_cast<const char*>(name);
+      match.Scalable =
+          FcPatternGetBool(best, FC_SCALABLE, 0, &scalable) == FcResultMatch && scalable;
     }
     FcPatternDestroy(best);
   }
@@ -134,34 +176,84 @@ TRealizedFont& TFontCache::BuiltinFont() {
   return RealizeBitmap(0, false, false);
 }
 
-TRealizedFont& TFontCache::Realize(const LOGFONT& font) {
-  const std::string family(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
+TRealizedFont* TFontCache::RealizeStrike(const TStrike& strike, bool bold, bool italic) {
+  const TFontKey key{strike.File + "#" + std::to_string(strike.FaceIndex) + ":" +
+                         std::to_string(strike.StrikeIndex),
+                     0,
+                     0,
+                     bold,
+                     italic,
+                     false};
+  auto& slot = FFonts[key];
+  if (!slot) {
+    const TFreeTypeFont::TRequest request{.File = strike.File,
+                                          .FaceIndex = strike.FaceIndex,
+                                          .StrikeIndex = strike.StrikeIndex,
+                                          .Family = strike.Family,
+                                          .Bold = bold,
+                                          .Italic = italic,
+                                          .AntiAliased = false};
+    auto realized = std::make_unique<TFreeTypeFont>(FLibrary, request);
+    if (!realized->IsValid()) {
+      FFonts.erase(key);
+      return nullptr;
+    }
+    slot = std::move(realized);
+  }
+  return slot.get();
+}
+
+TRealizedFont* TFontCache::RealizeOutline(const TMatch& match, const LOGFONT& font) {
   const bool bold = font.lfWeight >= FW_SEMIBOLD;
   const bool italic = font.lfItalic != 0;
-  if (SameText(family, TBitmapFont::FamilyName)) return RealizeBitmap(font.lfHeight, bold, italic);
-  const bool fixedPitch = (font.lfPitchAndFamily & 3) == FIXED_PITCH;
-  const TMatch& match = Match(family, bold, italic, fixedPitch);
-  if (match.File.empty()) return RealizeBitmap(font.lfHeight, bold, italic);
   const bool antiAliased = WantsAntiAliasing(font, FSmoothing);
   const TFontKey key{
       match.File + "#" + std::to_string(match.Index), font.lfHeight, 0, bold, italic, antiAliased};
   auto& slot = FFonts[key];
   if (!slot) {
-    TFreeTypeFont::TRequest request{match.File, match.Index, match.Family, font.lfHeight,
-                                    bold,       italic,      antiAliased};
+    const TFreeTypeFont::TRequest request{.File = match.File,
+                                          .FaceIndex = match.Index,
+                                          .Family = match.Family,
+                                          .Height = font.lfHeight,
+                                          .Bold = bold,
+                                          .Italic = italic,
+                                          .AntiAliased = antiAliased};
     auto realized = std::make_unique<TFreeTypeFont>(FLibrary, request);
     if (!realized->IsValid()) {
       FFonts.erase(key);
-      return RealizeBitmap(font.lfHeight, bold, italic);
+      return nullptr;
     }
     slot = std::move(realized);
   }
-  return *slot;
+  return slot.get();
+}
+
+TRealizedFont& TFontCache::Realize(const LOGFONT& font) {
+  const std::string family(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
+  const bool bold = font.lfWeight >= FW_SEMIBOLD;
+  const bool italic = font.lfItalic != 0;
+  if (SameText(family, TBitmapFont::FamilyName)) return RealizeBitmap(font.lfHeight, bold, italic);
+  AddApplicationFontFolders();
+  const bool fixedPitch = (font.lfPitchAndFamily & 3) == FIXED_PITCH;
+  const std::vector<std::string> names = Candidates(family);
+  for (const std::string& name : names) {
+    if (const TStrike* strike = FStrikes.Choose(name, font.lfHeight, bold, italic))
+      if (TRealizedFont* realized = RealizeStrike(*strike, bold, italic)) return *realized;
+    const TMatch& match = Match(name, bold, italic, fixedPitch);
+    if (match.Scalable && SameText(match.Family, name))
+      if (TRealizedFont* realized = RealizeOutline(match, font)) return *realized;
+  }
+  // Neither the family nor a look-alike: whatever fontconfig substitutes for the name.
+  const TMatch& substitute = Match(names.back(), bold, italic, fixedPitch);
+  if (substitute.Scalable)
+    if (TRealizedFont* realized = RealizeOutline(substitute, font)) return *realized;
+  return RealizeBitmap(font.lfHeight, bold, italic);
 }
 
 const std::vector<std::string>& TFontCache::Families() {
   if (FFamiliesLoaded) return FFamilies;
   FFamiliesLoaded = true;
+  AddApplicationFontFolders();
   std::set<std::string, bool (*)(const std::string&, const std::string&)> names(
       [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
   FcPattern* pattern = FcPatternCreate();
@@ -176,6 +268,8 @@ const std::vector<std::string>& TFontCache::Families() {
   }
   FcObjectSetDestroy(objects);
   FcPatternDestroy(pattern);
+  for (const std::string& family : FStrikes.Families())
+    names.insert(family);
   names.insert(TBitmapFont::FamilyName);
   FFamilies.assign(names.begin(), names.end());
   return FFamilies;

@@ -22,30 +22,34 @@ void Ring(HDC dc, TRect& rect, UINT flags, int topLeft, int bottomRight) {
   if (flags & BF_BOTTOM) --rect.Bottom;
 }
 
+// The colours of the two rings. A soft edge (a push button's) swaps the top-left colours of
+// its rings: a raised one shows white outside and light grey inside.
 void OuterColors(UINT edge, UINT flags, int& topLeft, int& bottomRight) {
+  const bool soft = flags & BF_SOFT;
   if (flags & BF_MONO) {
     topLeft = bottomRight = COLOR_WINDOWFRAME;
   } else if (flags & BF_FLAT) {
     topLeft = bottomRight = COLOR_BTNSHADOW;
   } else if (edge & BDR_RAISEDOUTER) {
-    topLeft = COLOR_3DLIGHT;
+    topLeft = soft ? COLOR_BTNHIGHLIGHT : COLOR_3DLIGHT;
     bottomRight = COLOR_3DDKSHADOW;
   } else {
-    topLeft = COLOR_BTNSHADOW;
+    topLeft = soft ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW;
     bottomRight = COLOR_BTNHIGHLIGHT;
   }
 }
 
 void InnerColors(UINT edge, UINT flags, int& topLeft, int& bottomRight) {
+  const bool soft = flags & BF_SOFT;
   if (flags & BF_MONO) {
     topLeft = bottomRight = COLOR_WINDOW;
   } else if (flags & BF_FLAT) {
     topLeft = bottomRight = COLOR_BTNFACE;
   } else if (edge & BDR_RAISEDINNER) {
-    topLeft = COLOR_BTNHIGHLIGHT;
+    topLeft = soft ? COLOR_3DLIGHT : COLOR_BTNHIGHLIGHT;
     bottomRight = COLOR_BTNSHADOW;
   } else {
-    topLeft = COLOR_3DDKSHADOW;
+    topLeft = soft ? COLOR_BTNSHADOW : COLOR_3DDKSHADOW;
     bottomRight = COLOR_3DLIGHT;
   }
 }
@@ -84,37 +88,33 @@ BOOL CheckBox(HDC dc, const TRect& rect, UINT state) {
   return TRUE;
 }
 
-BOOL PushButton(HDC dc, TRect* rect, UINT state) {
-  UINT flags = BF_RECT | BF_MIDDLE | BF_SOFT;
+// The bevel of a button; push buttons have the soft one, scroll arrows and caption buttons not.
+BOOL ButtonEdge(HDC dc, TRect* rect, UINT state, bool soft) {
+  UINT flags = BF_RECT | BF_MIDDLE;
+  if (soft) flags |= BF_SOFT;
   if (state & DFCS_FLAT) flags |= BF_FLAT;
   if (state & DFCS_MONO) flags |= BF_MONO;
   if (state & DFCS_ADJUSTRECT) flags |= BF_ADJUST;
   return DrawEdge(dc, rect, (state & DFCS_PUSHED) ? EDGE_SUNKEN : EDGE_RAISED, flags);
 }
 
-// A filled triangle pointing in direction (DFCS_SCROLLUP .. DFCS_SCROLLRIGHT).
-void Arrow(HDC dc, const TRect& rect, UINT direction, int color) {
-  const int side = std::min(rect.Width(), rect.Height());
-  const int depth = std::max(1, (side + 1) / 4);
-  const int cx = rect.Left + rect.Width() / 2;
-  const int cy = rect.Top + rect.Height() / 2;
+// A filled triangle pointing in direction (DFCS_SCROLLUP .. DFCS_SCROLLRIGHT), centred in the
+// face: depth rows of 2 * depth - 1, 2 * depth - 3, ... pixels, 7 x 4 in a 16 x 16 button.
+void Arrow(HDC dc, const TRect& face, UINT direction, int color) {
+  const int depth = std::max(1, std::min(face.Width(), face.Height()) / 3);
+  const int base = 2 * depth - 1;
+  const bool vertical = direction != DFCS_SCROLLLEFT && direction != DFCS_SCROLLRIGHT;
+  const int left = face.Left + (face.Width() - (vertical ? base : depth)) / 2;
+  const int top = face.Top + (face.Height() - (vertical ? depth : base)) / 2;
   for (int i = 0; i < depth; ++i) {
-    const int half = depth - 1 - i;
-    switch (direction) {
-      case DFCS_SCROLLUP:
-        Fill(dc, {cx - i, cy - depth / 2 + i, cx + i + 1, cy - depth / 2 + i + 1}, color);
-        break;
-      case DFCS_SCROLLDOWN:
-      case DFCS_SCROLLCOMBOBOX:
-        Fill(dc, {cx - half, cy - depth / 2 + i, cx + half + 1, cy - depth / 2 + i + 1}, color);
-        break;
-      case DFCS_SCROLLLEFT:
-        Fill(dc, {cx - depth / 2 + i, cy - i, cx - depth / 2 + i + 1, cy + i + 1}, color);
-        break;
-      case DFCS_SCROLLRIGHT:
-        Fill(dc, {cx - depth / 2 + i, cy - half, cx - depth / 2 + i + 1, cy + half + 1}, color);
-        break;
-    }
+    // The line i steps from the tip is 2 * i + 1 pixels long.
+    const bool tipFirst = direction == DFCS_SCROLLUP || direction == DFCS_SCROLLLEFT;
+    const int line = tipFirst ? i : depth - 1 - i;
+    const int inset = depth - 1 - i;
+    if (vertical)
+      Fill(dc, {left + inset, top + line, left + base - inset, top + line + 1}, color);
+    else
+      Fill(dc, {left + line, top + inset, left + line + 1, top + base - inset}, color);
   }
 }
 
@@ -152,18 +152,18 @@ BOOL DrawFrameControl(HDC dc, TRect* rect, UINT type, UINT state) {
   switch (type) {
     case DFC_BUTTON:
       if ((state & 0x1F) == DFCS_BUTTONCHECK) return CheckBox(dc, *rect, state);
-      if (state & DFCS_BUTTONPUSH) return PushButton(dc, rect, state);
+      if (state & DFCS_BUTTONPUSH) return ButtonEdge(dc, rect, state, true);
       return FALSE;
     case DFC_SCROLL: {
       TRect face = *rect;
-      PushButton(dc, &face, (state & ~DFCS_ADJUSTRECT) | DFCS_ADJUSTRECT);
+      ButtonEdge(dc, &face, state | DFCS_ADJUSTRECT, false);
       if (state & DFCS_PUSHED) face = face.Offset(1, 1);
       Arrow(dc, face, state & 0x0F, glyphColor);
       return TRUE;
     }
     case DFC_CAPTION: {
       TRect face = *rect;
-      PushButton(dc, &face, state | DFCS_ADJUSTRECT);
+      ButtonEdge(dc, &face, state | DFCS_ADJUSTRECT, false);
       if (state & DFCS_PUSHED) face = face.Offset(1, 1);
       CloseGlyph(dc, face, glyphColor);
       return TRUE;

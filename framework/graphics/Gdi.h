@@ -16,7 +16,8 @@ HPEN CreatePenIndirect(const LOGPEN* logPen);
 HBRUSH CreateSolidBrush(COLORREF color);
 HBRUSH CreateHatchBrush(int hatch, COLORREF color);
 HBRUSH CreateBrushIndirect(const LOGBRUSH* logBrush);
-// A brush repeating the top-left 8x8 pixels of bitmap.
+// A brush repeating the top-left 8x8 pixels of bitmap (a smaller bitmap repeats itself), tiled
+// from the context's brush origin by fills, PatBlt and the pattern operations of BitBlt.
 HBRUSH CreatePatternBrush(HBITMAP bitmap);
 HFONT CreateFontIndirect(const LOGFONT* logFont);
 HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
@@ -119,7 +120,8 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 int FillRect(HDC dc, const TRect* rect, HBRUSH brush);
 int FrameRect(HDC dc, const TRect* rect, HBRUSH brush);
 BOOL InvertRect(HDC dc, const TRect* rect);
-// Inverts every other pixel of the rectangle's outline; a second call restores it.
+// Inverts every other pixel of the rectangle's outline, those whose device coordinates add up
+// to an even number; a second call restores it.
 BOOL DrawFocusRect(HDC dc, const TRect* rect);
 // Returns the colour set, or CLR_INVALID outside the clip area.
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
@@ -140,6 +142,9 @@ BOOL GetTextMetrics(HDC dc, TEXTMETRIC* metrics);
 // Copies the selected font's face name; returns the characters copied.
 int GetTextFace(HDC dc, int count, char* name);
 
-// Frame controls: check boxes, push buttons and scroll arrows, and 3-D edges.
+// Frame controls: check boxes, push buttons (with the soft bevel), scroll arrows and caption
+// buttons (without it). Scroll arrows are centred triangles, 7 x 4 pixels in a 16 x 16 button.
 BOOL DrawFrameControl(HDC dc, TRect* rect, UINT type, UINT state);
+// 3-D edges. BF_SOFT swaps the top-left colours of the outer and inner rings: a raised soft
+// edge is white outside and light grey inside, a sunken one black outside and grey inside.
 BOOL DrawEdge(HDC dc, TRect* rect, UINT edge, UINT flags);

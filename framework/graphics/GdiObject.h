@@ -58,8 +58,10 @@ class TGdiFont : public TGdiObject {
  public:
   explicit TGdiFont(const LOGFONT& log) : TGdiObject(TGdiKind::Font), Log(log) {}
   LOGFONT Log;
-  // The rendering of the font, found in the font cache on first use.
+  // The rendering of the font, found in the font cache on first use and again after the
+  // cache's generation moves on (a changed smoothing setting).
   TRealizedFont* Realized = nullptr;
+  unsigned RealizedGeneration = 0;
 };
 
 class TGdiBitmap : public TGdiObject {

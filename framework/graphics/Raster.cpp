@@ -48,9 +48,17 @@ void MixSpan(uint32_t* row, int count, uint32_t pixel, int rop2) {
   }
 }
 
-uint32_t PatternPixel(const TBrushPattern& brush, int x, int y) {
-  if (brush.Solid) return brush.Color;
-  return brush.IsSet(x, y) ? brush.Color : brush.Background;
+// Calls op(dest pixel, tile pixel, tile column) along one row of a patterned rect, the tile's
+// phase taken from the pattern's origin.
+template <typename PixelOp>
+void ForEachTilePixel(uint32_t* row, int left, int width, const TBrushPattern& pattern, int y,
+                      PixelOp op) {
+  const uint32_t* tile = pattern.TileRow(y);
+  int column = pattern.Column(left);
+  for (int i = 0; i < width; ++i) {
+    op(row[left + i], tile[column], column);
+    column = (column + 1) & 7;
+  }
 }
 
 // Rows copied top-down unless the source lies below the destination in the same surface.
@@ -111,12 +119,11 @@ void MixSolid(TSurface& surface, const TRect& rect, uint32_t pixel, int rop2) {
 void MixBrush(TSurface& surface, const TRect& rect, const TBrushPattern& brush, int rop2) {
   if (brush.Solid) return MixSolid(surface, rect, brush.Color, rop2);
   for (int y = rect.Top; y < rect.Bottom; ++y) {
-    uint32_t* row = surface.Row(y);
-    for (int x = rect.Left; x < rect.Right; ++x) {
-      const bool set = brush.IsSet(x, y);
-      if (!set && brush.TransparentBackground) continue;
-      row[x] = Mix(rop2, set ? brush.Color : brush.Background, row[x]);
-    }
+    const uint8_t mask = brush.MaskRow(y);
+    ForEachTilePixel(surface.Row(y), rect.Left, rect.Width(), brush, y,
+                     [&](uint32_t& d, uint32_t p, int column) {
+                       if ((mask >> (7 - column)) & 1) d = Mix(rop2, p, d);
+                     });
   }
 }
 
@@ -137,10 +144,16 @@ void Blit(TSurface& dest, const TRect& destRect, const TSurface* source, TPoint 
       return MixSolid(dest, destRect, 0, R2_NOT);
     case RopIndex(PATCOPY):
       if (pattern.Solid) return FillSolid(dest, destRect, pattern.Color);
-      break;
+      for (int y = destRect.Top; y < destRect.Bottom; ++y)
+        ForEachTilePixel(dest.Row(y), destRect.Left, width, pattern, y,
+                         [](uint32_t& d, uint32_t p, int) { d = p; });
+      return;
     case RopIndex(PATINVERT):
       if (pattern.Solid) return MixSolid(dest, destRect, pattern.Color, R2_XORPEN);
-      break;
+      for (int y = destRect.Top; y < destRect.Bottom; ++y)
+        ForEachTilePixel(dest.Row(y), destRect.Left, width, pattern, y,
+                         [](uint32_t& d, uint32_t p, int) { d ^= p; });
+      return;
     case RopIndex(SRCCOPY):
       return ForEachBlitRow(dest, destRect, source, srcOrigin,
                             [width](uint32_t* d, const uint32_t* s, int) {
@@ -180,8 +193,7 @@ void Blit(TSurface& dest, const TRect& destRect, const TSurface* source, TPoint 
   ForEachBlitRow(dest, destRect, source, srcOrigin, [&](uint32_t* d, const uint32_t* s, int y) {
     if (s) std::copy_n(s, width, sourceRow.data());
     for (int i = 0; i < width; ++i) {
-      const uint32_t p = PatternPixel(pattern, destRect.Left + i, y);
-      d[i] = Rop3(rop, p, s ? sourceRow[i] : 0, d[i]);
+      d[i] = Rop3(rop, pattern.PixelAt(destRect.Left + i, y), s ? sourceRow[i] : 0, d[i]);
     }
   });
 }

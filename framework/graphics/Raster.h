@@ -9,19 +9,22 @@
 // here lies inside its surface. Mix modes are the R2_* binary operations of pen and
 // destination; raster operations are the ternary ones of BitBlt (the ROP's index byte).
 
-// A brush as the raster loops see it: one colour, or an 8x8 pattern of foreground bits whose
-// other pixels take the background colour or, when the background is transparent, stay.
+// A brush as the raster loops see it: one colour, or an 8x8 tile of pixels repeated across
+// the surface from Origin. Hatches and pattern bitmaps both become tiles. Fills paint only the
+// tile pixels that Mask marks (a hatch over a transparent background leaves its gaps alone);
+// raster operations use every pixel of the tile.
 struct TBrushPattern {
   bool Solid = true;
-  uint32_t Color = 0;       // pixel value of the solid colour or of the pattern's set bits
-  uint32_t Background = 0;  // pixel value of the pattern's clear bits
-  bool TransparentBackground = false;
-  uint8_t Rows[8] = {};  // bit 7 is the leftmost pixel of a row
-  TPoint Origin;         // the surface point where the pattern's pixel (0,0) lies
+  uint32_t Color = 0;  // pixel value of a solid brush
+  uint32_t Tile[8][8] = {};
+  uint8_t Mask[8] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};  // bit 7 is the leftmost
+  TPoint Origin;  // the surface point where the tile's pixel (0,0) lies
 
-  bool IsSet(int x, int y) const {
-    return (Rows[(y - Origin.Y) & 7] >> (7 - ((x - Origin.X) & 7))) & 1;
-  }
+  int Column(int x) const { return (x - Origin.X) & 7; }
+  const uint32_t* TileRow(int y) const { return Tile[(y - Origin.Y) & 7]; }
+  uint8_t MaskRow(int y) const { return Mask[(y - Origin.Y) & 7]; }
+  uint32_t PixelAt(int x, int y) const { return Solid ? Color : TileRow(y)[Column(x)]; }
+  bool PaintsAt(int x, int y) const { return Solid || ((MaskRow(y) >> (7 - Column(x))) & 1); }
 };
 
 namespace Raster {

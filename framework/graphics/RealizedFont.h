@@ -55,5 +55,11 @@ class TRealizedFont {
   std::unordered_map<char32_t, TGlyph> FOthers;
 };
 
+// Styles synthesised for bitmap glyphs whose font lacks them. Bold repeats every column one
+// pixel to the right, so the glyph and its advance grow by one; italic leans the rows right,
+// one pixel per four rows above the baseline, widening the glyph by a quarter of its height.
+void EmboldenGlyph(TGlyph& glyph);
+void SlantGlyph(TGlyph& glyph);
+
 // Decodes one UTF-8 character at text[index], advancing index; malformed bytes read as U+FFFD.
 char32_t NextCodePoint(const char* text, size_t length, size_t& index);

@@ -70,5 +70,23 @@ TEST_F(NamedValuePropertyTest, DatesAndTimesUseTheFixedForm) {
   EXPECT_EQ(alarm->GetValue(), "07:05:00");
 
   Widget1->Stamp = 1e12;
-  EXPECT_EQ(stamp->GetValue(), "1e+12") << "no date shows it";
+  EXPECT_EQ(stamp->GetValue(), "1000000000000") << "no date shows it";
+  Widget1->Stamp = -1e300;
+  EXPECT_EQ(stamp->GetValue(), "-1E300");
+}
+
+TEST_F(NamedValuePropertyTest, ZeroDatesAndTimesShowBlankAndBlankTextClearsThem) {
+  for (const char* name : {"Born", "Alarm", "Stamp"}) {
+    auto editor = Editor(name, {Widget1, Widget2});
+    EXPECT_EQ(editor->GetValue(), "") << name << ": zero is no date";
+    editor->SetValue(std::string(name) == "Alarm" ? "12:00" : "2024-05-17");
+    EXPECT_NE(editor->GetValue(), "") << name;
+    editor->SetValue("  ");
+    EXPECT_EQ(editor->GetValue(), "") << name;
+    EXPECT_EQ(static_cast<double>(Widget1->Born) + Widget1->Alarm + Widget1->Stamp, 0.0) << name;
+    EXPECT_EQ(static_cast<double>(Widget2->Born) + Widget2->Alarm + Widget2->Stamp, 0.0) << name;
+  }
+  // Day 1 is no zero: it still shows.
+  Widget1->Born = 1;
+  EXPECT_EQ(Editor("Born", {Widget1})->GetValue(), "1899-12-31");
 }

@@ -7,23 +7,46 @@ void TTestDesigner::ValidateRename(TComponent*, const std::string&, const std::s
   if (newName == RefusedName) throw EComponentError("The designer refuses " + newName);
 }
 
-TMethod TTestDesigner::CreateMethod(const std::string& name, PTypeInfo) {
-  if (const TMethodCode* code = GetRoot()->MethodAddress(name)) return TMethod{code, GetRoot()};
+const TMethodCode* TTestDesigner::CodeOf(const std::string& name) {
+  for (const auto& [code, given] : FNames)
+    if (SameText(given, name)) return code;
+  const TMethodCode* code = GetRoot()->MethodAddress(name);
+  return code && !FNames.contains(code) ? code : nullptr;  // not renamed away
+}
+
+TMethod TTestDesigner::CreateMethod(const std::string& name, PTypeInfo eventType) {
+  if (const TMethodCode* code = CodeOf(name)) return TMethod{code, GetRoot()};
   Created.push_back(name);
+  if (!MakesMethods) return TMethod{};
+  for (const TPublishedMethod& method : GetRoot()->ClassType()->GetMethods())
+    if (*method.Code->Signature == *eventType->Signature) {
+      const TMethodCode* code = &FMadeCode.emplace_back(*method.Code);
+      FNames[code] = name;
+      return TMethod{code, GetRoot()};
+    }
   return TMethod{};
 }
 
 std::string TTestDesigner::GetMethodName(const TMethod& method) {
-  return method.Code && method.Data ? method.Data->MethodName(method.Code) : std::string();
+  if (!method.Code || !method.Data) return std::string();
+  auto given = FNames.find(method.Code);
+  return given != FNames.end() ? given->second : method.Data->MethodName(method.Code);
 }
 
 void TTestDesigner::GetMethods(PTypeInfo eventType, const TGetStrProc& proc) {
   for (const TPublishedMethod& method : GetRoot()->ClassType()->GetMethods())
-    if (*method.Code->Signature == *eventType->Signature) proc(method.Name);
+    if (*method.Code->Signature == *eventType->Signature)
+      proc(GetMethodName(TMethod{method.Code, GetRoot()}));
 }
 
 bool TTestDesigner::MethodExists(const std::string& name) {
-  return GetRoot()->MethodAddress(name) != nullptr;
+  return CodeOf(name) != nullptr;
+}
+
+void TTestDesigner::RenameMethod(const std::string& curName, const std::string& newName) {
+  Renamed.emplace_back(curName, newName);
+  if (!MakesMethods) return;
+  if (const TMethodCode* code = CodeOf(curName)) FNames[code] = newName;
 }
 
 void TTestDesigner::GetComponentNames(PTypeInfo classType, const TGetStrProc& proc) {

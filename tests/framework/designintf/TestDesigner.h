@@ -1,8 +1,13 @@
 #pragma once
 
 // A designer for the tests: it answers from its root (a TTestForm) and a list of other forms,
-// and records what property editors tell it.
+// and records what property editors tell it. Like an IDE's designer it makes handlers for new
+// names (sharing the code of the form's first handler that fits the event, under a code record
+// of their own) and renames handlers; with MakesMethods off it does neither, as the
+// stand-alone designer of a running program.
 
+#include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,9 +30,7 @@ class TTestDesigner : public TFormDesigner {
   std::string GetPrivateDirectory() override { return "/tmp/"; }
   void GetSelections(TComponentList*) override {}
   bool MethodExists(const std::string& name) override;
-  void RenameMethod(const std::string& curName, const std::string& newName) override {
-    Renamed.emplace_back(curName, newName);
-  }
+  void RenameMethod(const std::string& curName, const std::string& newName) override;
   void SelectComponent(TPersistent*) override {}
   void SetSelections(TComponentList*) override {}
   void ShowMethod(const std::string& name) override { Shown.push_back(name); }
@@ -49,6 +52,8 @@ class TTestDesigner : public TFormDesigner {
   bool HasInterfaceMember(const std::string&) override { return false; }
   void AddInterfaceMember(const std::string&) override {}
 
+  // Whether CreateMethod makes new handlers and RenameMethod renames.
+  bool MakesMethods = true;
   // Forms whose components may be referred to as Form2.Widget1.
   std::vector<TComponent*> OtherForms;
   // Handlers that ValidateRename and MethodFromAncestor treat specially.
@@ -59,4 +64,12 @@ class TTestDesigner : public TFormDesigner {
   std::vector<std::string> Shown;
   std::vector<std::string> Created;
   std::vector<std::pair<std::string, std::string>> Renamed;
+
+ private:
+  // The code of the handler named name (published, made or renamed), or null.
+  const TMethodCode* CodeOf(const std::string& name);
+
+  std::deque<TMethodCode> FMadeCode;
+  // Names given by CreateMethod and RenameMethod, which override the published ones.
+  std::map<const TMethodCode*, std::string> FNames;
 };

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+
 #include "GdiTestSupport.h"
 #include "RasterReference.h"
 
@@ -241,4 +245,77 @@ TEST(DrawingTest, RegionsCombine) {
   EXPECT_EQ(CombineRgn(result, a, reinterpret_cast<HRGN>(0x99), RGN_AND), ERROR);
   for (HRGN r : {a, b, result, copy})
     DeleteObject(r);
+}
+
+namespace {
+// An 8x8 pattern bitmap: white, with a red pixel at (0,0) and a black one at (1,0), so that
+// the tile's phase can be read back.
+HBITMAP MarkedTile() {
+  uint32_t pixels[64];
+  std::fill(std::begin(pixels), std::end(pixels), 0xFFFFFFu);
+  pixels[0] = ColorRefToPixel(Red);
+  pixels[1] = ColorRefToPixel(Black);
+  return CreateBitmap(8, 8, 1, 32, pixels);
+}
+
+// The halftone of a splitter's tracking line: white where x + y is even, black elsewhere.
+HBITMAP Halftone() {
+  uint32_t pixels[64];
+  for (int i = 0; i < 64; ++i)
+    pixels[i] = ((i % 8 + i / 8) % 2) == 0 ? 0xFFFFFFu : 0u;
+  return CreateBitmap(8, 8, 1, 32, pixels);
+}
+}  // namespace
+
+TEST(DrawingTest, PatternBrushesTileFromTheBrushOriginInPatBltAndFills) {
+  constexpr COLORREF Blue = RGB(0, 0, 255);
+  HBITMAP tile = MarkedTile();
+  HBRUSH brush = CreatePatternBrush(tile);
+  DeleteObject(tile);
+  for (bool fill : {false, true}) {
+    TMemoryTarget target(24, 24, Blue);
+    SelectObject(target.Dc, brush);
+    SetBrushOrgEx(target.Dc, 3, 2, nullptr);
+    const TRect rect{3, 2, 20, 19};
+    if (fill)
+      FillRect(target.Dc, &rect, brush);
+    else
+      ASSERT_TRUE(PatBlt(target.Dc, 3, 2, 17, 17, PATCOPY));
+    // The tile's (0,0) lands on the brush origin and every eight pixels from it.
+    EXPECT_EQ(Row(target, 2, 0, 24, Red), "...#.......#.......#....");
+    EXPECT_EQ(Row(target, 2, 0, 24, Black), "....#.......#...........");
+    EXPECT_EQ(Row(target, 10, 0, 24, Red), "...#.......#.......#....");
+    EXPECT_EQ(Row(target, 18, 0, 24, Red), "...#.......#.......#....");
+    EXPECT_EQ(Row(target, 3, 0, 24, White), "...#################....");
+    // Guard pixels around the rectangle keep their colour.
+    EXPECT_EQ(Row(target, 1, 0, 24, Blue), "########################");
+    EXPECT_EQ(Row(target, 19, 0, 24, Blue), "########################");
+    EXPECT_EQ(Column(target, 2, 0, 24, Blue), "########################");
+    EXPECT_EQ(Column(target, 20, 0, 24, Blue), "########################");
+    SelectObject(target.Dc, GetStockObject(WHITE_BRUSH));
+  }
+  DeleteObject(brush);
+}
+
+TEST(DrawingTest, AHalftonePatInvertDrawsDotsAndASecondOneErasesThem) {
+  TMemoryTarget target(16, 12);
+  target.Load(Reference::Noise(16, 12, 21));
+  const TSurface original = target.Snapshot();
+  HBITMAP tile = Halftone();
+  HBRUSH brush = CreatePatternBrush(tile);
+  DeleteObject(tile);
+  SelectObject(target.Dc, brush);
+  ASSERT_TRUE(PatBlt(target.Dc, 5, 1, 3, 10, PATINVERT));  // a splitter's tracking line
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 16; ++x) {
+      const bool inside = x >= 5 && x < 8 && y >= 1 && y < 11;
+      const uint32_t before = original.GetPixel(x, y);
+      const uint32_t expected = inside && (x + y) % 2 == 0 ? before ^ 0xFFFFFFu : before;
+      EXPECT_EQ(target.Surface().GetPixel(x, y), expected) << x << "," << y;
+    }
+  PatBlt(target.Dc, 5, 1, 3, 10, PATINVERT);
+  std::string difference;
+  EXPECT_TRUE(Reference::SamePixels(target.Surface(), original, &difference)) << difference;
+  SelectObject(target.Dc, GetStockObject(WHITE_BRUSH));
+  DeleteObject(brush);
 }

@@ -94,25 +94,79 @@ TEST(RasterTest, FillsMatchTheReference) {
   EXPECT_SAME_PIXELS(target.Surface(), expected);
 }
 
-TEST(RasterTest, BlitsMatchTheReferenceForEveryStandardOperation) {
+namespace {
+enum class TBrushKind { Solid, Hatched, Pattern };
+
+// A brush of each kind with the reference's view of its pixels. Hatches show the context's
+// background colour between their lines; pattern brushes tile their bitmap from the brush
+// origin.
+class TTestBrush {
+ public:
+  static constexpr COLORREF Color = RGB(200, 30, 90);
+  static constexpr COLORREF Background = RGB(10, 220, 5);
+
+  TTestBrush(TBrushKind kind, TPoint origin) : FKind(kind), FOrigin(origin), FTile(8, 8) {
+    FTile = Reference::Noise(8, 8, 12);
+    if (kind == TBrushKind::Pattern) {
+      HBITMAP bitmap = CreateBitmap(8, 8, 1, 32, FTile.Memory());
+      Handle = CreatePatternBrush(bitmap);
+      DeleteObject(bitmap);  // the brush keeps its own copy
+    } else {
+      Handle = kind == TBrushKind::Hatched ? CreateHatchBrush(HS_DIAGCROSS, Color)
+                                           : CreateSolidBrush(Color);
+    }
+  }
+  ~TTestBrush() { DeleteObject(Handle); }
+
+  void SelectInto(HDC dc) const {
+    SelectObject(dc, Handle);
+    SetBkColor(dc, Background);
+    SetBrushOrgEx(dc, FOrigin.X, FOrigin.Y, nullptr);
+  }
+  uint32_t Pixel(int x, int y) const {
+    switch (FKind) {
+      case TBrushKind::Solid:
+        return ColorRefToPixel(Color);
+      case TBrushKind::Hatched:
+        return OnHatchLine(x, y) ? ColorRefToPixel(Color) : ColorRefToPixel(Background);
+      case TBrushKind::Pattern:
+        return FTile.GetPixel((x - FOrigin.X) & 7, (y - FOrigin.Y) & 7);
+    }
+    return 0;
+  }
+  // Whether a fill paints (x, y) when the background mode is transparent.
+  bool PaintsOverTransparency(int x, int y) const {
+    return FKind != TBrushKind::Hatched || OnHatchLine(x, y);
+  }
+
+  HBRUSH Handle = nullptr;
+
+ private:
+  TBrushKind FKind;
+  TPoint FOrigin;
+  TSurface FTile;
+
+  // The diagonal cross: both diagonals of each 8x8 cell.
+  bool OnHatchLine(int x, int y) const {
+    const int column = (x - FOrigin.X) & 7, row = (y - FOrigin.Y) & 7;
+    return column == row || column == 7 - row;
+  }
+};
+}  // namespace
+
+TEST(RasterTest, BlitsMatchTheReferenceForEveryStandardOperationAndBrush) {
   TRandom random{11};
   TMemoryTarget source(Width, Height);
   source.Load(Reference::Noise(Width, Height, 2));
-  for (bool hatched : {false, true})
+  for (TBrushKind kind : {TBrushKind::Solid, TBrushKind::Hatched, TBrushKind::Pattern})
     for (DWORD rop : StandardRops) {
       TMemoryTarget target(Width, Height);
       target.Load(Reference::Noise(Width, Height, 3));
       TSurface expected = target.Snapshot();
-      const COLORREF color = RGB(200, 30, 90);
-      HBRUSH brush = hatched ? CreateHatchBrush(HS_DIAGCROSS, color) : CreateSolidBrush(color);
-      SelectObject(target.Dc, brush);
-      SetBkColor(target.Dc, RGB(10, 220, 5));
-      auto pattern = [&](int x, int y) -> uint32_t {
-        if (!hatched) return ColorRefToPixel(color);
-        static constexpr uint8_t Cross[8] = {0x81, 0x42, 0x24, 0x18, 0x18, 0x24, 0x42, 0x81};
-        return (Cross[y & 7] >> (7 - (x & 7))) & 1 ? ColorRefToPixel(color)
-                                                   : ColorRefToPixel(RGB(10, 220, 5));
-      };
+      const TTestBrush brush(kind, {3, 5});
+      brush.SelectInto(target.Dc);
+      SetBkMode(target.Dc, TRANSPARENT);  // raster operations use the whole pattern anyway
+      auto pattern = [&](int x, int y) { return brush.Pixel(x, y); };
       for (int round = 0; round < 8; ++round) {
         const TRect rect = random.Rect();
         const TPoint from{random.Next(Width) - 4, random.Next(Height) - 4};
@@ -123,7 +177,34 @@ TEST(RasterTest, BlitsMatchTheReferenceForEveryStandardOperation) {
                         Raster::RopIndex(rop), Everything());
       }
       SelectObject(target.Dc, GetStockObject(WHITE_BRUSH));
-      DeleteObject(brush);
+      EXPECT_SAME_PIXELS(target.Surface(), expected);
+    }
+}
+
+TEST(RasterTest, PatternedFillsMatchTheReferenceAndLeaveHatchGapsWhenTransparent) {
+  for (TBrushKind kind : {TBrushKind::Hatched, TBrushKind::Pattern})
+    for (int mode : {OPAQUE, TRANSPARENT}) {
+      TRandom random{static_cast<uint32_t>(13 + mode)};
+      TMemoryTarget target(Width, Height);
+      target.Load(Reference::Noise(Width, Height, 8));
+      TSurface expected = target.Snapshot();
+      const TTestBrush brush(kind, {-2, 7});
+      brush.SelectInto(target.Dc);
+      SetBkMode(target.Dc, mode);
+      SelectObject(target.Dc, GetStockObject(NULL_PEN));
+      const TRegion clip = TwoBands(target.Dc);
+      for (int round = 0; round < 12; ++round) {
+        const TRect rect = random.Rect();
+        const int rop2 = round % 2 ? R2_COPYPEN : R2_BLACK + random.Next(16);
+        SetROP2(target.Dc, rop2);
+        Rectangle(target.Dc, rect.Left, rect.Top, rect.Right + 1, rect.Bottom + 1);
+        for (int y = rect.Top; y < rect.Bottom; ++y)
+          for (int x = rect.Left; x < rect.Right; ++x) {
+            if (mode == OPAQUE || brush.PaintsOverTransparency(x, y))
+              Reference::Fill(expected, Bounds(x, y, 1, 1), brush.Pixel(x, y), rop2, clip);
+          }
+      }
+      SelectObject(target.Dc, GetStockObject(WHITE_BRUSH));
       EXPECT_SAME_PIXELS(target.Surface(), expected);
     }
 }

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "WindowTestSupport.h"
 
 using namespace WindowTest;
@@ -106,4 +111,59 @@ TEST_F(PaintTest, ScrollingMovesPixelsAndInvalidatesWhatIsUncovered) {
   TRect update;
   GetUpdateRect(window, &update, FALSE);
   EXPECT_EQ(update, uncovered);
+}
+
+namespace {
+// The client pixels of window as rows of '#' (black) and '.' (anything else).
+std::vector<std::string> ClientPixels(TTestDriver& driver, HWND window, int width, int height) {
+  TPoint origin{0, 0};
+  ClientToScreen(window, &origin);
+  std::vector<std::string> rows;
+  for (int y = 0; y < height; ++y) {
+    std::string row;
+    for (int x = 0; x < width; ++x)
+      row += driver.ScreenPixel(origin.X + x, origin.Y + y) == RGB(0, 0, 0) ? '#' : '.';
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// A pattern brush of white with one black pixel at the tile's (0,0).
+HBRUSH MarkedBrush() {
+  uint32_t pixels[64];
+  std::fill(std::begin(pixels), std::end(pixels), 0xFFFFFFu);
+  pixels[0] = 0;
+  HBITMAP tile = CreateBitmap(8, 8, 1, 32, pixels);
+  HBRUSH brush = CreatePatternBrush(tile);
+  DeleteObject(tile);
+  return brush;
+}
+}  // namespace
+
+TEST_F(PaintTest, FocusDotsAndPatternsKeepTheirPhaseToTheClientArea) {
+  // Two windows whose client areas lie an odd number of pixels apart on the screen.
+  HWND even = Create(WS_POPUP | WS_VISIBLE, 10, 10, 40, 30);
+  HWND odd = Create(WS_POPUP | WS_VISIBLE, 61, 20, 40, 30);
+  Driver.ProcessMessages();
+  HBRUSH brush = MarkedBrush();
+  for (HWND window : {even, odd}) {
+    HDC dc = GetDC(window);
+    const TRect focus{2, 2, 12, 7};
+    EXPECT_TRUE(DrawFocusRect(dc, &focus));
+    HGDIOBJ old = SelectObject(dc, brush);
+    EXPECT_TRUE(PatBlt(dc, 16, 0, 24, 30, PATCOPY));
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+  }
+  const std::vector<std::string> pixels = ClientPixels(Driver, even, 40, 30);
+  EXPECT_EQ(ClientPixels(Driver, odd, 40, 30), pixels);
+  // The client's (0,0) has even phase: dots where x + y is even, the tile's (0,0) every eight
+  // pixels from the client's origin.
+  EXPECT_EQ(pixels[0].substr(0, 26), "................#.......#.");
+  EXPECT_EQ(pixels[2].substr(0, 26), "..#.#.#.#.#...............");
+  EXPECT_EQ(pixels[3].substr(0, 26), "...........#..............");
+  EXPECT_EQ(pixels[4].substr(0, 26), "..#.......................");
+  EXPECT_EQ(pixels[6].substr(0, 26), "..#.#.#.#.#...............");
+  EXPECT_EQ(pixels[8].substr(0, 26), "................#.......#.");
+  DeleteObject(brush);
 }

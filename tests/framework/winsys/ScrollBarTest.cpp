@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "WindowTestSupport.h"
 
 using namespace WindowTest;
@@ -172,4 +175,28 @@ TEST_F(ScrollBarTest, CancelModeEndsTracking) {
   Driver.AdvanceClock(1000);
   EXPECT_EQ(Codes().size(), 1u);  // no more repeats
   Driver.Release();
+}
+
+TEST_F(ScrollBarTest, ArrowButtonsShowSevenByFourArrows) {
+  SetRange(9, 4);
+  // The up arrow's button is the bar's top 16x16 pixels, the down arrow's its bottom ones.
+  auto glyph = [&](int left, int top) {
+    std::vector<std::string> rows;
+    for (int y = 2; y < 14; ++y) {  // inside the button's two-pixel bevel
+      std::string row;
+      for (int x = 2; x < 14; ++x)
+        row += Driver.ScreenPixel(left + x, top + y) == GetSysColor(COLOR_BTNTEXT) ? '#' : '.';
+      rows.push_back(row);
+    }
+    return rows;
+  };
+  const std::string blank(12, '.');
+  const std::vector<std::string> up{blank,          blank,          blank,          blank,
+                                    ".....#......", "....###.....", "...#####....", "..#######...",
+                                    blank,          blank,          blank,          blank};
+  EXPECT_EQ(glyph(200, 0), up);
+  const std::vector<std::string> down{
+      blank,          blank,          blank, blank, "..#######...", "...#####....",
+      "....###.....", ".....#......", blank, blank, blank,          blank};
+  EXPECT_EQ(glyph(200, 100), down);
 }
