@@ -11,6 +11,10 @@ TCustomControl::TCustomControl(TComponent* owner)
 }
 
 TCustomControl::~TCustomControl() {
+  // The control leaves its parent (handing the focus on) and its window goes while the canvas
+  // still exists.
+  if (TWinControl* parent = GetParent()) parent->RemoveControl(this);
+  DestroyHandle();
   FCanvas->Free();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/Application.h"
+#include "controls/ControlCanvas.h"
 #include "controls/ControlRef.h"
 #include "controls/Form.h"
 #include "controls/Screen.h"
@@ -517,6 +518,8 @@ void TWinControl::UpdateBounds() {
 }
 
 void TWinControl::WMWindowPosChanged(TWMWindowPosChanged& message) {
+  // Contexts made for drawing outside painting hold the old layout.
+  TControlCanvas::FreeDeviceContexts();
   UpdateBounds();
   DefaultHandler(message);
 }

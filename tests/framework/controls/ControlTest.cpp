@@ -348,3 +348,49 @@ TEST_F(ControlTest, AControlFreedByItsOwnMouseHandlerCrashesNothing) {
                                                   "MouseDown Swatch 0 15,15", "Free Swatch"}));
   ClickAt(form, 40, 25);  // where they were
 }
+
+TEST_F(ControlTest, CanvasesDrawOutsidePaintingOnlyWithinTheirControl) {
+  TForm* form = NewForm(20, 30, 300, 200);
+  form->SetColor(clWhite);
+  auto* pad = New<TPad>(form, 10, 10, 60, 30, "Pad");
+  auto* swatch = New<TSwatch>(form, 100, 10, 30, 20, "Swatch");
+  Driver.ProcessMessages();
+  pad->GetCanvas()->GetBrush()->SetColor(clBlue);
+  pad->GetCanvas()->FillRect({0, 0, 500, 500});
+  swatch->GetCanvas()->GetBrush()->SetColor(clLime);
+  swatch->GetCanvas()->FillRect({-50, -50, 500, 500});
+  EXPECT_EQ(Pixel(pad, 59, 29), Rgb(clBlue));
+  EXPECT_EQ(Pixel(swatch, 29, 19), Rgb(clLime));
+  // Nothing beyond the controls changed.
+  EXPECT_EQ(Pixel(form, 70, 10), Rgb(clWhite));
+  EXPECT_EQ(Pixel(form, 130, 15), Rgb(clWhite));
+  EXPECT_EQ(Pixel(form, 99, 15), Rgb(clWhite));
+  EXPECT_EQ(Pixel(form, 115, 30), Rgb(clWhite));
+  // After the form moves, the canvas draws where the control now is.
+  form->SetBounds(60, 60, 300, 200);
+  Driver.ProcessMessages();
+  pad->GetCanvas()->GetBrush()->SetColor(clFuchsia);
+  pad->GetCanvas()->FillRect({0, 0, 60, 30});
+  EXPECT_EQ(Pixel(pad, 30, 15), Rgb(clFuchsia));
+}
+
+TEST_F(ControlTest, FramedControlsFollowCtl3DByMakingTheirWindowAgain) {
+  TForm* form = NewForm(20, 30, 300, 200);
+  auto* pad = New<TPad>(form, 10, 10, 60, 30, "Pad");
+  pad->SetControlStyle(pad->GetControlStyle() + TControlStyle{csFramed});
+  pad->SetTabStop(true);
+  pad->RecreateWnd();
+  pad->SetFocus();
+  const HWND first = pad->GetHandle();
+  EXPECT_TRUE(GetWindowLongPtr(first, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_EQ(pad->GetClientWidth(), 60 - 2 * GetSystemMetrics(SM_CXEDGE));
+  form->SetCtl3D(false);  // followed through ParentCtl3D
+  const HWND second = pad->GetHandle();
+  EXPECT_NE(second, first);
+  EXPECT_FALSE(GetWindowLongPtr(second, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  EXPECT_TRUE(GetWindowLongPtr(second, GWL_STYLE) & WS_BORDER);
+  EXPECT_EQ(pad->GetClientWidth(), 58);
+  EXPECT_TRUE(pad->Focused());  // the focus came along
+  EXPECT_TRUE(IsWindowVisible(second));
+  EXPECT_EQ(pad->GetBoundsRect(), (TRect{10, 10, 70, 40}));
+}
