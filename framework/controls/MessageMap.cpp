@@ -1,5 +1,6 @@
 #include "controls/MessageMap.h"
 
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -7,6 +8,14 @@
 
 namespace {
 using THandlerTable = std::unordered_map<UINT, TMessageHandler>;
+
+// The handlers of one class, with the class's name: a package that is unloaded leaves its
+// entries behind, and a class of another name later living at the same address must not
+// inherit them.
+struct TClassTable {
+  std::string Name;
+  THandlerTable Handlers;
+};
 
 // The process-wide table of bound handlers. Classes bind while their class reference is being
 // built, so bindings wait as pending entries until the first look-up resolves them.
@@ -38,29 +47,38 @@ class TMessageMapRegistry {
 
   void Resolve() {
     if (FPending.empty()) return;
-    // A class binds before any instance of it or of a descendant exists, so the flattened
-    // tables made so far stay valid.
     std::vector<TPending> pending;
     pending.swap(FPending);
     for (const TPending& entry : pending)
-      FOwn[entry.ClassOf()][entry.Msg] = entry.Handler;
+      Own(entry.ClassOf())[entry.Msg] = entry.Handler;
+    // Cheap to rebuild, and a cache made before may belong to a class now rebound.
+    FFlat.clear();
+  }
+
+  THandlerTable& Own(TClass aClass) {
+    TClassTable& table = FOwn[aClass];
+    if (table.Name != aClass->ClassName()) table = {aClass->ClassName(), {}};
+    return table.Handlers;
   }
 
   const THandlerTable& Flattened(TClass aClass) {
     auto found = FFlat.find(aClass);
-    if (found != FFlat.end()) return found->second;
-    THandlerTable table;
-    if (TClass parent = aClass->ClassParent()) table = Flattened(parent);
+    if (found != FFlat.end() && found->second.Name == aClass->ClassName())
+      return found->second.Handlers;
+    TClassTable flat{aClass->ClassName(), {}};
+    if (TClass parent = aClass->ClassParent()) flat.Handlers = Flattened(parent);
     auto own = FOwn.find(aClass);
-    if (own != FOwn.end())
-      for (const auto& [msg, handler] : own->second)
-        table[msg] = handler;
-    return FFlat.emplace(aClass, std::move(table)).first->second;
+    if (own != FOwn.end() && own->second.Name == aClass->ClassName())
+      for (const auto& [msg, handler] : own->second.Handlers)
+        flat.Handlers[msg] = handler;
+    TClassTable& stored = FFlat[aClass];
+    stored = std::move(flat);
+    return stored.Handlers;
   }
 
   std::vector<TPending> FPending;
-  std::unordered_map<TClass, THandlerTable> FOwn;
-  std::unordered_map<TClass, THandlerTable> FFlat;
+  std::unordered_map<TClass, TClassTable> FOwn;
+  std::unordered_map<TClass, TClassTable> FFlat;
 };
 }  // namespace
 

@@ -245,6 +245,13 @@ void TWinControl::WMKeyDown(TWMKey& message) {
   TControlRef<TWinControl> self(this);
   if (IsDialogKey(message) || !self) return;
   if (DoKeyDown(message) || !self) return;
+  // Alt+F4 closes the form whichever of its controls has the focus.
+  if (message.Msg == WM_SYSKEYDOWN && message.CharCode() == VK_F4 && FParent) {
+    if (TCustomForm* form = GetParentForm(); form && form->HandleAllocated()) {
+      PostMessage(form->GetHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return;
+    }
+  }
   DefaultHandler(message);
 }
 

@@ -119,6 +119,15 @@ TEST_F(FormTest, CloseHidesAsksFirstAndObeysTheCloseAction) {
   SendMessage(form->GetHandle(), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_FALSE(form->GetVisible());
   EXPECT_EQ(Log->Lines, (std::vector<std::string>{"CloseQuery Main", "Close Main", "Hide Main"}));
+  // So does Alt+F4, also while a control of the form has the focus.
+  auto* button = New<TButton>(form, 10, 10, 75, 25, "Button");
+  form->Show();
+  button->SetFocus();
+  ASSERT_TRUE(button->Focused());
+  Log->Lines.clear();
+  Driver.PressKey(VK_F4, false, false, true);
+  EXPECT_FALSE(form->GetVisible());
+  EXPECT_EQ(Log->Lines, (std::vector<std::string>{"CloseQuery Main", "Close Main", "Hide Main"}));
 }
 
 namespace {
