@@ -2,38 +2,25 @@
 
 #include <string>
 
+#include "controls/Designer.h"
 #include "core/Component.h"
 #include "core/Method.h"
 #include "designintf/Forward.h"
 #include "rtti/MetaClass.h"
 
-class TControl;
-struct TMessage;
-
 // The designer of one form (its root): what property editors ask about names, components and
 // event handlers, and what they tell when something changed. An IDE gives every designed form
 // one; an inspector running in a program brings its own. The operations are in the platform's
-// slot order. Designers never own the components they answer about.
-class TFormDesigner : public TObject {
-  DECLARE_CLASS(TFormDesigner, TObject);
+// slot order, after those of the designer base that forms call (TDesigner). Designers never own
+// the components they answer about.
+class TFormDesigner : public TDesigner {
+  DECLARE_CLASS(TFormDesigner, TDesigner);
 
  public:
   // The root whose components the designer answers about, or null. Not owned.
   TComponent* GetForm() const { return FForm; }
   void SetForm(TComponent* value) { FForm = value; }
 
-  // Called for each message sent to a control of the form while it is designed; true when the
-  // designer handled it and the control must not.
-  virtual bool IsDesignMsg(TControl* sender, TMessage& message) = 0;
-  // Called after a property editor or the inspector changed the form.
-  virtual void Modified() = 0;
-  // Called when a component joins (opInsert) or leaves (opRemove) the form.
-  virtual void Notification(TComponent* component, TOperation operation) = 0;
-  // Paints the alignment grid of the form while it is designed.
-  virtual void PaintGrid() = 0;
-  // Called before component is renamed; raises an exception to refuse the new name.
-  virtual void ValidateRename(TComponent* component, const std::string& curName,
-                              const std::string& newName) = 0;
   // The handler named name for an event of type eventType, created when it does not exist yet;
   // an empty reference when the designer cannot provide one.
   virtual TMethod CreateMethod(const std::string& name, PTypeInfo eventType) = 0;

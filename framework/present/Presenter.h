@@ -25,6 +25,10 @@ class TPresenter {
   // Runs the message loop until the program quits (or, headless, until nothing is left to
   // do) and returns the exit code.
   virtual int Run() = 0;
+  // Installs the presenter's input source without running a loop, so that a program's own
+  // message loop (GetMessage, WaitMessage) receives its input and shows its frames. Run does
+  // this itself. The headless presenter has no input source.
+  virtual void Attach() {}
   // "headless" or "sdl".
   virtual const char* Name() const = 0;
 };

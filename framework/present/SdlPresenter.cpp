@@ -29,10 +29,14 @@ class TSdlPresenter : public TPresenter {
     SDL_Quit();
   }
 
-  int Run() override {
+  void Attach() override {
     Active = this;
     SetInputWait(&Wait);
     SDL_StartTextInput();
+  }
+
+  int Run() override {
+    Attach();
     MSG message;
     while (GetMessage(&message, nullptr, 0, 0) > 0) {
       TranslateMessage(&message);

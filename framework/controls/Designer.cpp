@@ -1,0 +1,5 @@
+#include "controls/Designer.h"
+
+#include "core/Module.h"
+
+IMPLEMENT_CLASS(TDesigner) {}
