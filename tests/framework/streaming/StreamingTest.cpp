@@ -242,7 +242,9 @@ struct TBadForm {
   const char* Message;
 };
 
-void PrintTo(const TBadForm& bad, std::ostream* out) { *out << bad.Message; }
+void PrintTo(const TBadForm& bad, std::ostream* out) {
+  *out << bad.Message;
+}
 
 class StreamingErrorTest : public StreamingTest, public ::testing::WithParamInterface<TBadForm> {};
 
@@ -359,8 +361,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "99999999999999999999\n  end\nend\n",
                  "Syntax error on line 3: integer 99999999999999999999 out of range"},
         TBadForm{"inherited F: TTestForm\nend\n",
-                 "Syntax error on line 1: inherited forms are not supported; 'object' expected"},
-        TBadForm{"", "Syntax error on line 1: 'object' expected"}));
+                 "Error reading F on line 1: No ancestor of TTestForm has a stored form"},
+        TBadForm{"",
+                 "Syntax error on line 1: unexpected end of file; 'object', 'inherited' or "
+                 "'inline' expected"}));
 
 TEST_F(StreamingTest, DeeplyNestedInputIsRefusedWithoutExhaustingTheStack) {
   std::string text = "object F: TTestForm\n  Tag = ";
