@@ -126,7 +126,7 @@ uint8_t TBinaryFormParser::NextByte() {
 }
 
 std::string_view TBinaryFormParser::ParseBytes(size_t count) {
-  if (count > FData.size() - FPos) Error("length beyond the end of the data");
+  if (count > FData.size() - FPos) Error("unexpected end of data");
   const std::string_view bytes = FData.substr(FPos, count);
   FPos += count;
   return bytes;
@@ -147,9 +147,14 @@ T TBinaryFormParser::ParseFixed() {
   }
 }
 
-size_t TBinaryFormParser::ParseLength() {
+size_t TBinaryFormParser::ParseLength(size_t unitSize) {
+  const size_t start = FPos;
   const int32_t length = ParseFixed<int32_t>();
-  if (length < 0) Error("negative length");
+  const size_t available = (FData.size() - FPos) / unitSize;
+  if (length < 0 || static_cast<size_t>(length) > available) {
+    FPos = start;
+    Error(length < 0 ? "negative length" : "length beyond the end of the data");
+  }
   return static_cast<size_t>(length);
 }
 
@@ -279,9 +284,7 @@ TFormValue TBinaryFormParser::ParseValue(int depth) {
       value = TFormValue::OfString(AnsiToUtf8(ParseBytes(ParseLength())));
       break;
     case vaWString: {
-      const size_t count = ParseLength();
-      if (count > (FData.size() - FPos) / 2) Error("length beyond the end of the data");
-      std::vector<uint16_t> units(count);
+      std::vector<uint16_t> units(ParseLength(2));
       for (uint16_t& unit : units)
         unit = ParseFixed<uint16_t>();
       value = TFormValue::OfString(Utf16ToUtf8(units));

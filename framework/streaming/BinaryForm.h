@@ -37,7 +37,8 @@ class TBinaryFormParser {
   std::string ParseShortString();
   std::string ParseName(const char* what, bool allowDots, bool allowEmpty);
   std::string_view ParseBytes(size_t count);
-  size_t ParseLength();
+  // A 32-bit length of units of unitSize bytes that the rest of the data holds.
+  size_t ParseLength(size_t unitSize = 1);
   template <typename T>
   T ParseFixed();
   uint8_t PeekByte() const;

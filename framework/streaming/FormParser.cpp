@@ -39,6 +39,7 @@ void TFormParser::Error(const std::string& message) const {
 
 void TFormParser::Unexpected(const std::string& what) const {
   if (AtEnd()) Error(Format("unexpected end of file; %s expected", what));
+  if (AtLineBreak()) Error(Format("%s expected at the end of the line", what));
   const std::string found = CharacterAt(FText, FPos);
   const bool isCode = found.starts_with("#$");
   Error(Format(isCode ? "%s expected but %s found" : "%s expected but '%s' found", what, found));
@@ -191,6 +192,9 @@ TFormValue TFormParser::ParseValue(int depth) {
   } else if (c == '<') {
     value = ParseCollection(depth);
   } else if (IsIdentStart(c)) {
+    // A reserved word that opens or closes a block means the value is missing.
+    for (const char* keyword : {"end", "object", "inherited"})
+      if (PeekKeyword(keyword)) Error(Format("a value expected but '%s' found", keyword));
     value = TFormValue::OfIdent(ParseIdent("value"));
   } else {
     Unexpected("a value");
@@ -298,7 +302,10 @@ TFormValue TFormParser::ParseNumber() {
     const auto value = static_cast<int64_t>(magnitude);
     return TFormValue::OfInteger(negative ? -value : value);
   }
-  if (!IsDigit(Peek())) Unexpected("digits");
+  if (!IsDigit(Peek())) {
+    if (signed_) Error(Format("digits expected after '%c'", FText[start]));
+    Unexpected("digits");
+  }
   bool isFloat = false;
   while (IsDigit(Peek()))
     ++FPos;

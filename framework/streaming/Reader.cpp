@@ -202,10 +202,7 @@ void TReader::ReadStoredForm(TComponent* component, TClass formClass, const TCon
       ReadStoredForm(component, ancestor, context, depth + 1);
     SetPosition(ObjectPath(tree), tree.Line);
   }
-  if (!tree.Name.empty() && tree.Name != component->GetName()) {
-    RememberName(component);
-    component->SetName(tree.Name);
-  }
+  // The component keeps its name: the one the file gives it, not the stored form's.
   ReadObjectBody(component, tree, context);
 }
 
