@@ -266,7 +266,7 @@ TComponent* TReader::FindInherited(TComponent* owner, TComponent* parent, const 
   if (!ClassInChain(found->ClassType(), object.ClassName))
     PropertyError(Format("Inherited component %s is a %s, not a %s", object.Name,
                          found->ClassName(), object.ClassName));
-  if (!FLoadedSet.contains(found)) {
+  if (!FLoadedAt.contains(found)) {
     Watch(found);
     StartLoading(found);
   }
@@ -334,7 +334,7 @@ void TReader::SetChildPosition(TComponent* parent, TComponent* child, int positi
 
 void TReader::StartLoading(TComponent* component) {
   FLoaded.push_back(component);
-  FLoadedSet.insert(component);
+  FLoadedAt.emplace(component, std::pair{FPropPath, FPropLine});
   component->FComponentState += {csLoading, csReading};
 }
 
@@ -346,8 +346,12 @@ void TReader::FinishLoading() {
   std::vector<TComponent*> gone;
   FGoneDuringLoaded = &gone;
   try {
-    for (TComponent* component : loaded)
-      if (std::find(gone.begin(), gone.end(), component) == gone.end()) component->Loaded();
+    for (TComponent* component : loaded) {
+      if (std::find(gone.begin(), gone.end(), component) != gone.end()) continue;
+      const auto& [path, line] = FLoadedAt.at(component);
+      SetPosition(path, line);
+      component->Loaded();
+    }
   } catch (...) {
     FGoneDuringLoaded = nullptr;
     throw;

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -143,6 +145,9 @@ class TReader : public TFiler {
 
   // References, undo and clean-up (ReaderFixups.cpp)
   void AddFixup(const TTarget& target, PPropInfo info, const std::string& name, bool isMethod);
+  // Drops the pending fixup of a property that is given again (a descendant overrides its
+  // ancestor's reference).
+  void CancelFixup(TObject* instance, PPropInfo info);
   void ResolveFixups();
   TComponent* FindReferencedComponent(const std::string& name, const TContext& context) const;
   void Remember(const TTarget& target, TObject* instance, PPropInfo info);
@@ -169,8 +174,11 @@ class TReader : public TFiler {
   std::vector<TComponent*> FCreated;
   std::unordered_set<const TComponent*> FCreatedSet;
   std::vector<TComponent*> FLoaded;
-  std::unordered_set<const TComponent*> FLoadedSet;
+  // Where each loaded component's block stands, for messages from Loaded.
+  std::unordered_map<const TComponent*, std::pair<std::string, int>> FLoadedAt;
   std::vector<TFixup> FFixups;
+  // The pending fixup of each instance's property, by position in FFixups.
+  std::map<std::pair<const TObject*, PPropInfo>, size_t> FFixupIndex;
   std::vector<TUndo> FUndo;
   // Existing collections whose items the read has put aside (see TUndo).
   std::unordered_set<const TCollection*> FSnapshotted;

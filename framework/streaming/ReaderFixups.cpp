@@ -11,7 +11,16 @@ TReader::TFindGlobalComponent& ReaderDetail::GlobalLookup() {
 
 void TReader::AddFixup(const TTarget& target, PPropInfo info, const std::string& name,
                        bool isMethod) {
+  CancelFixup(target.Instance, info);
+  FFixupIndex[{target.Instance, info}] = FFixups.size();
   FFixups.push_back({target, target.Instance, info, name, isMethod, FPropPath, FPropLine});
+}
+
+void TReader::CancelFixup(TObject* instance, PPropInfo info) {
+  const auto found = FFixupIndex.find({instance, info});
+  if (found == FFixupIndex.end()) return;
+  FFixups[found->second].Dead = true;
+  FFixupIndex.erase(found);
 }
 
 TComponent* TReader::FindReferencedComponent(const std::string& name,
@@ -168,7 +177,7 @@ void TReader::Watch(TComponent* component) {
 void TReader::ComponentGone(TComponent* component) {
   if (FGoneDuringLoaded) FGoneDuringLoaded->push_back(component);
   if (FCreatedSet.erase(component)) std::erase(FCreated, component);
-  if (FLoadedSet.erase(component)) std::erase(FLoaded, component);
+  if (FLoadedAt.erase(component)) std::erase(FLoaded, component);
   for (TFixup& fixup : FFixups)
     if (fixup.Target.Holder == component || fixup.Instance == component) fixup.Dead = true;
   for (TUndo& undo : FUndo) {
@@ -187,8 +196,9 @@ void TReader::Commit() {
   FCreated.clear();
   FCreatedSet.clear();
   FLoaded.clear();
-  FLoadedSet.clear();
+  FLoadedAt.clear();
   FFixups.clear();
+  FFixupIndex.clear();
 }
 
 void TReader::CleanUp() {
@@ -208,8 +218,9 @@ void TReader::CleanUp() {
   FUndo.clear();
   FSnapshotted.clear();
   FFixups.clear();
+  FFixupIndex.clear();
   FLoaded.clear();
-  FLoadedSet.clear();
+  FLoadedAt.clear();
   // Owners come before what they own, so the last created goes first.
   while (!FCreated.empty()) {
     TComponent* component = FCreated.back();

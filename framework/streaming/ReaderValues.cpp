@@ -161,6 +161,7 @@ void TReader::ReadPropValue(const TTarget& target, PPropInfo info, const TFormVa
     case tkMethod:
       expect(TFormValueKind::Ident);
       if (SameText(value.Text, "nil")) {
+        CancelFixup(instance, info);
         Remember(target, instance, info);
         if (type->Kind == tkClass)
           SetObjectProp(instance, info, nullptr);

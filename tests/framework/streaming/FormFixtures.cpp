@@ -1,6 +1,9 @@
 #include "framework/streaming/FormFixtures.h"
 
+#include <stdexcept>
+
 #include "core/ClassRegistry.h"
+#include "core/Exception.h"
 #include "streaming/Reader.h"
 #include "streaming/Writer.h"
 
@@ -58,10 +61,22 @@ void TColumns::Notify(TCollectionItem* item, TCollectionNotification action) {
   Log.push_back(std::string(names[action]) + " " + std::to_string(item->GetID()));
 }
 
+void TFaultyWidget::SetFault(int32_t value) {
+  if (value == 1) throw std::runtime_error("the fault was asked for");
+  if (value == 2) throw 42;
+  if (value == 3) throw EConvertError("not convertible");
+  FFault = value;
+}
+
+void TFaultyWidget::Loaded() {
+  TWidget::Loaded();
+  if (FailLoaded) throw std::logic_error("Loaded failed");
+}
+
 void RegisterFormFixtures() {
   StreamingFixtures::RegisterFixtureClasses();
   RegisterClasses({TGrid::StaticClass(), TTestFrame::StaticClass(), TBaseForm::StaticClass(),
-                   TDerivedForm::StaticClass()});
+                   TDerivedForm::StaticClass(), TFaultyWidget::StaticClass()});
 }
 
 std::vector<std::string> ChildNames(TComponent* component, TComponent* root) {
@@ -104,4 +119,9 @@ IMPLEMENT_CLASS(TBaseForm) {
 
 IMPLEMENT_CLASS(TDerivedForm) {
   METHOD(DerivedClick);
+}
+
+IMPLEMENT_CLASS(TFaultyWidget) {
+  PROPERTY(Fault, GetFault, SetFault).Default(0);
+  PROPERTY(FailLoaded, FailLoaded, FailLoaded).Default(false);
 }

@@ -110,6 +110,24 @@ class TDerivedForm : public TBaseForm {
   void DerivedClick(TObject* sender) {}
 };
 
+// A widget whose setter and Loaded fail on request, with exceptions of any kind.
+class TFaultyWidget : public TWidget {
+  DECLARE_CLASS(TFaultyWidget, TWidget);
+
+ public:
+  using TWidget::TWidget;
+  int32_t GetFault() const { return FFault; }
+  // 1 raises a std::runtime_error, 2 an int, 3 an EConvertError; others are stored.
+  void SetFault(int32_t value);
+  bool FailLoaded = false;
+
+ protected:
+  void Loaded() override;
+
+ private:
+  int32_t FFault = 0;
+};
+
 void RegisterFormFixtures();
 
 // The children of component as a form file lists them, by name.
