@@ -193,10 +193,29 @@ void TCollection::Assign(TPersistent* source) {
     return;
   }
   if (other == this) return;
+  // The copies are made apart first, so that an item that cannot be copied changes nothing.
+  std::vector<TCollectionItem*> copies;
+  try {
+    for (TCollectionItem* item : other->FItems) {
+      copies.push_back(FItemClass->Create<TCollectionItem>());
+      copies.back()->Assign(item);
+    }
+  } catch (...) {
+    for (TCollectionItem* copy : copies)
+      copy->Free();
+    throw;
+  }
   TCollectionUpdate update(this);
   Clear();
-  for (TCollectionItem* item : other->FItems)
-    Add()->Assign(item);
+  for (size_t i = 0; i < copies.size(); ++i) {
+    try {
+      InsertItem(copies[i]);
+    } catch (...) {
+      for (size_t rest = copies[i]->FCollection ? i + 1 : i; rest < copies.size(); ++rest)
+        copies[rest]->Free();
+      throw;
+    }
+  }
 }
 
 std::string TCollection::GetNamePath() const {

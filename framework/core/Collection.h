@@ -79,7 +79,8 @@ class TCollection : public TPersistent {
   virtual void EndUpdate();
   int GetUpdateCount() const { return FUpdateCount; }
 
-  // Copies another collection: as many items, each assigned from its counterpart.
+  // Copies another collection: as many items, each assigned from its counterpart. When an item
+  // cannot be copied, the error propagates and this collection is unchanged.
   void Assign(TPersistent* source) override;
   // "Owner.Prop" when the owner publishes the collection, else the class name.
   std::string GetNamePath() const override;
