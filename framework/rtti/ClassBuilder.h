@@ -10,6 +10,7 @@
 #include "core/Exception.h"
 #include "core/Method.h"
 #include "core/SysUtils.h"
+#include "rtti/MetaClass.h"
 #include "rtti/PropAccessor.h"
 
 // Chains the options of one published property: .Default(75), .NoDefault(), .Stored(false),

@@ -45,14 +45,17 @@ struct TNameEqual {
 // C++ class, and a program may build further classes at run time (data-driven objects).
 class TMetaClass {
  public:
-  using TFactory = TObject* (*)(TComponent* owner);
+  // Makes an instance; components get owner.
+  using TFactory = std::function<TObject*(TComponent* owner)>;
 
   template <typename C>
   TMetaClass(std::type_identity<C>, std::string name, const TModule* module);
-  // A class made at run time: it inherits parent's published members, creates its instances
-  // with factory (null: abstract), and gets its own properties through a TClassBuilder of the
-  // parent's C++ class (RuntimeProperty). Its instances report it from ClassType(), so the C++
-  // class behind them keeps the class it was created with. parent must outlive it.
+  // A class made at run time for data-driven objects: it inherits parent's published members,
+  // creates its instances with factory (null: abstract), and gets its own properties through a
+  // TClassBuilder of the parent's C++ class (RuntimeProperty). Its instances report it from
+  // ClassType(): their C++ class derives from the parent's, overrides ClassType() without a
+  // DECLARE_CLASS of its own and answers the class it was created with (which the factory may
+  // capture). parent must outlive it.
   TMetaClass(std::string name, TClass parent, TFactory factory, const TModule* module = nullptr);
   ~TMetaClass();
   TMetaClass(const TMetaClass&) = delete;

@@ -10,7 +10,8 @@
 #include "streaming/FormTree.h"
 
 // Writes a component tree as a form file, text or binary. The root's block holds its published
-// properties in declaration order, persistent sub-objects as dotted names, collections as
+// properties in declaration order (those with a setter, and objects held), persistent sub-objects
+// as dotted names, collections as
 // `< item ... end >`, events by method name, references by component name, then what
 // DefineProperties adds, then the blocks of its children as GetChildren lists them; frames
 // (components in the csInline state) as inline blocks.

@@ -40,7 +40,9 @@ void TWriter::WriteProperties(TPersistent* instance, TPersistent* ancestor,
                               const std::string& prefix, const TContext& context,
                               std::vector<TFormProperty>& out) {
   for (PPropInfo info : GetPropList(instance)) {
+    // A value without a setter could not be read back; objects are read into, not set.
     if (!info->IsStored(instance)) continue;
+    if (!info->IsWritable() && info->GetPropType()->Kind != tkClass) continue;
     PPropInfo ancestorInfo = ancestor ? GetPropInfo(ancestor, info->GetName()) : nullptr;
     if (ancestorInfo && ancestorInfo->GetPropType() != info->GetPropType()) ancestorInfo = nullptr;
     WriteProperty(instance, info, ancestorInfo ? ancestor : nullptr, ancestorInfo, prefix, context,
@@ -110,6 +112,7 @@ void TWriter::WriteObjectProperty(TPersistent* instance, PPropInfo info, TPersis
   }
   auto* component = dynamic_cast<TComponent*>(object);
   if (component || (!object && (!ancestor || dynamic_cast<TComponent*>(ancestorObject)))) {
+    if (!info->IsWritable()) return;
     const std::string reference = component ? ReferenceName(component, context.Root) : "";
     if (ancestor) {
       auto* ancestorComponent = dynamic_cast<TComponent*>(ancestorObject);
