@@ -192,10 +192,13 @@ TFormValue TFormParser::ParseValue(int depth) {
   } else if (c == '<') {
     value = ParseCollection(depth);
   } else if (IsIdentStart(c)) {
-    // A reserved word that opens or closes a block means the value is missing.
-    for (const char* keyword : {"end", "object", "inherited"})
-      if (PeekKeyword(keyword)) Error(Format("a value expected but '%s' found", keyword));
+    const size_t start = FPos;
     value = TFormValue::OfIdent(ParseIdent("value"));
+    // A reserved word that opens or closes a block means the value is missing.
+    if (IsReservedFormWord(value.Text)) {
+      FPos = start;
+      Error(Format("a value expected but '%s' found", value.Text));
+    }
   } else {
     Unexpected("a value");
   }

@@ -5,6 +5,13 @@
 
 #include "core/SysUtils.h"
 
+TFormValue::TFormValue() = default;
+TFormValue::TFormValue(const TFormValue& other) = default;
+TFormValue::TFormValue(TFormValue&& other) noexcept = default;
+TFormValue& TFormValue::operator=(const TFormValue& other) = default;
+TFormValue& TFormValue::operator=(TFormValue&& other) noexcept = default;
+TFormValue::~TFormValue() = default;
+
 TFormValue TFormValue::OfInteger(int64_t value) {
   TFormValue v;
   v.Kind = TFormValueKind::Integer;
@@ -55,6 +62,10 @@ TFormValue TFormValue::OfBinary(std::vector<uint8_t> bytes) {
   return v;
 }
 
+TFormValue TFormValue::OfCollection() {
+  return OfCollection(std::vector<TFormItem>());
+}
+
 TFormValue TFormValue::OfCollection(std::vector<TFormItem> items) {
   TFormValue v;
   v.Kind = TFormValueKind::Collection;
@@ -72,6 +83,10 @@ const char* FormObjectKeyword(TFormObjectKind kind) {
       break;
   }
   return "object";
+}
+
+bool IsReservedFormWord(std::string_view word) {
+  return SameText(word, "end") || SameText(word, "object") || SameText(word, "inherited");
 }
 
 bool operator==(const TFormValue& a, const TFormValue& b) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The syntax tree of a form file, text or binary:
@@ -40,15 +41,7 @@ enum class TFormValueKind : uint8_t {
 // How a binary file stores a floating-point value; text files do not say.
 enum class TFormFloatType : uint8_t { Extended, Double, Single, Currency, Date };
 
-struct TFormProperty;
-
-// One item of a collection: its properties, and the order value that binary files may give.
-struct TFormItem {
-  std::vector<TFormProperty> Properties;
-  int Line = 0;
-  bool HasOrder = false;
-  int64_t Order = 0;
-};
+struct TFormItem;
 
 struct TFormValue {
   TFormValueKind Kind = TFormValueKind::Integer;
@@ -56,11 +49,19 @@ struct TFormValue {
   int64_t Integer = 0;
   double Float = 0;
   TFormFloatType FloatType = TFormFloatType::Extended;
-  std::string Text;                // String, Ident
-  std::vector<std::string> Names;  // Set
-  std::vector<TFormValue> Items;   // List
-  std::vector<uint8_t> Bytes;      // Binary
-  std::vector<TFormItem> Collection;
+  std::string Text;                   // String, Ident
+  std::vector<std::string> Names;     // Set
+  std::vector<TFormValue> Items;      // List
+  std::vector<uint8_t> Bytes;         // Binary
+  std::vector<TFormItem> Collection;  // Collection
+
+  // Defined where TFormItem is complete, as values, items and properties hold each other.
+  TFormValue();
+  TFormValue(const TFormValue& other);
+  TFormValue(TFormValue&& other) noexcept;
+  TFormValue& operator=(const TFormValue& other);
+  TFormValue& operator=(TFormValue&& other) noexcept;
+  ~TFormValue();
 
   static TFormValue OfInteger(int64_t value);
   static TFormValue OfFloat(double value, TFormFloatType type = TFormFloatType::Extended);
@@ -69,13 +70,22 @@ struct TFormValue {
   static TFormValue OfSet(std::vector<std::string> names);
   static TFormValue OfList(std::vector<TFormValue> items = {});
   static TFormValue OfBinary(std::vector<uint8_t> bytes);
-  static TFormValue OfCollection(std::vector<TFormItem> items = {});
+  static TFormValue OfCollection();
+  static TFormValue OfCollection(std::vector<TFormItem> items);
 };
 
 struct TFormProperty {
   std::string Name;  // dotted for sub-objects: Font.Name
   TFormValue Value;
   int Line = 0;
+};
+
+// One item of a collection: its properties, and the order value that binary files may give.
+struct TFormItem {
+  std::vector<TFormProperty> Properties;
+  int Line = 0;
+  bool HasOrder = false;
+  int64_t Order = 0;
 };
 
 // object: a new component; inherited: one that the ancestor's form already made; inline: a
@@ -95,6 +105,9 @@ struct TFormObject {
 
 // The keyword of an object kind: "object", "inherited" or "inline".
 const char* FormObjectKeyword(TFormObjectKind kind);
+// A reserved word that opens or closes a block (end, object, inherited), which no identifier
+// value may be, in any letter case.
+bool IsReservedFormWord(std::string_view word);
 
 // Trees are equal when they hold the same constructs with the same values. What only binary
 // files record (float types, item order values) and lines and offsets are not compared;

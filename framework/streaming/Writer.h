@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/Collection.h"
 #include "streaming/Filer.h"
 #include "streaming/FormTree.h"
+
+class TCollection;
 
 // Writes a component tree as a form file, text or binary. The root's block holds its published
 // properties in declaration order (those with a setter, and objects held), persistent sub-objects

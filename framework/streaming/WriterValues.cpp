@@ -1,3 +1,4 @@
+#include "core/Collection.h"
 #include "core/Component.h"
 #include "core/Exception.h"
 #include "core/SysUtils.h"
