@@ -87,11 +87,12 @@ void TFormParser::Expect(char c, const char* what) {
   ++FPos;
 }
 
-std::string TFormParser::ParseIdent(const char* what) {
+std::string TFormParser::ParseIdent(const char* what, bool allowDots) {
   SkipBlanks();
   if (!IsIdentStart(Peek())) Unexpected(what);
   const size_t start = FPos;
-  while (!AtEnd() && (IsIdentChar(Peek()) || (Peek() == '.' && IsIdentStart(PeekAt(1)))))
+  while (!AtEnd() &&
+         (IsIdentChar(Peek()) || (allowDots && Peek() == '.' && IsIdentStart(PeekAt(1)))))
     ++FPos;
   return std::string(FText.substr(start, FPos - start));
 }
@@ -106,17 +107,15 @@ TFormObject TFormParser::ParseForm() {
 
 void TFormParser::ParseObjectHeader(TFormObject& object) {
   object.Line = FLine;
-  const std::string first = ParseIdent("component name or class name");
+  const std::string first = ParseIdent("component name or class name", false);
   SkipBlanks();
   if (Peek() == ':') {
     ++FPos;
     object.Name = first;
-    object.ClassName = ParseIdent("class name");
+    object.ClassName = ParseIdent("class name", false);
   } else {
     object.ClassName = first;
   }
-  if (object.Name.find('.') != std::string::npos || object.ClassName.find('.') != std::string::npos)
-    Error("a component name or class name cannot contain '.'");
   SkipBlanks();
   if (Peek() != '[') return;
   ++FPos;
@@ -346,7 +345,7 @@ TFormValue TFormParser::ParseSet() {
     return TFormValue::OfSet(std::move(names));
   }
   for (;;) {
-    names.push_back(ParseIdent("set element"));
+    names.push_back(ParseIdent("set element", false));
     SkipBlanks();
     if (Peek() == ']') {
       ++FPos;

@@ -29,7 +29,8 @@ class TFormParser {
   TFormValue ParseBinary();
   TFormValue ParseCollection(int depth);
   TFormItem ParseItem(int depth);
-  std::string ParseIdent(const char* what);
+  // An identifier; with allowDots a dotted one (Font.Name, Form2.Button1).
+  std::string ParseIdent(const char* what, bool allowDots = true);
   void AppendQuoted(std::string& text, TUtf16Joiner& joiner);
   void AppendCharCode(TUtf16Joiner& joiner);
   std::string NumberRun(size_t start);

@@ -194,6 +194,10 @@ INSTANTIATE_TEST_SUITE_P(
         TSyntaxError{"object F: TF\n  A = <item end\n",
                      "Syntax error on line 3: unexpected end of "
                      "file; 'item' or '>' expected"},
+        TSyntaxError{"object F: TF\n  S = [a.b]\nend\n",
+                     "Syntax error on line 2: ',' or ']' expected but '.' found"},
+        TSyntaxError{"object F.G: TF\nend\n",
+                     "Syntax error on line 1: property name expected but '.' found"},
         TSyntaxError{"object F: TF [x]\nend\n",
                      "Syntax error on line 1: child position expected after '['"},
         TSyntaxError{"object F: TF [1\nend\n",
