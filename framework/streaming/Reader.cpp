@@ -92,6 +92,18 @@ std::string TReader::PositionText(int line) const {
   return text + Format(FSourceBinary ? " at offset %d" : " on line %d", line);
 }
 
+void TReader::Guarded(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EReadError&) {
+    throw;
+  } catch (const std::exception& e) {
+    PropertyError(e.what());
+  } catch (...) {
+    PropertyError("an exception of unknown type was raised");
+  }
+}
+
 void TReader::PropertyError(const std::string& message) const {
   throw EReadError(Format("Error reading %s%s: %s", FPropPath, PositionText(FPropLine), message));
 }
@@ -111,44 +123,38 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
   const TFormObject tree = ParseFormData(FData);
   SetPosition(ObjectPath(tree), tree.Line);
   try {
-    if (tree.Kind == TFormObjectKind::Inline)
-      PropertyError("an inline object cannot be the root of a form");
-    TClass formClass = nullptr;
-    if (!root) {
-      TClass rootClass = GetClass(tree.ClassName);
-      if (!rootClass) PropertyError(Format("Class %s not found", tree.ClassName));
-      if (!rootClass->InheritsFrom(TComponent::StaticClass()))
-        PropertyError(Format("Class %s is not a component class", tree.ClassName));
-      root = rootClass->Create<TComponent>(nullptr);
-      FCreated.push_back(root);
-      FCreatedSet.insert(root);
-      formClass = rootClass;
-    } else {
-      formClass = MatchRootClass(root, tree);
-    }
-    FRoot = root;
-    Watch(root);
-    StartLoading(root);
-    if (tree.Kind == TFormObjectKind::Inherited) ReadAncestorForm(root, formClass, tree);
-    SetPosition(ObjectPath(tree), tree.Line);
-    if (!tree.Name.empty() && tree.Name != root->GetName()) {
-      RememberName(root);
-      root->SetName(tree.Name);
-    }
-    ReadObjectBody(root, tree, TContext{root, root});
-    ResolveFixups();
-    FinishLoading();
-  } catch (const EReadError&) {
-    CleanUp();
-    throw;
-  } catch (const std::exception& e) {
-    const std::string message = e.what();
-    CleanUp();
-    throw EReadError(Format("Error reading %s%s: %s", FPropPath, PositionText(FPropLine), message));
+    Guarded([&] {
+      if (tree.Kind == TFormObjectKind::Inline)
+        PropertyError("an inline object cannot be the root of a form");
+      TClass formClass = nullptr;
+      if (!root) {
+        TClass rootClass = GetClass(tree.ClassName);
+        if (!rootClass) PropertyError(Format("Class %s not found", tree.ClassName));
+        if (!rootClass->InheritsFrom(TComponent::StaticClass()))
+          PropertyError(Format("Class %s is not a component class", tree.ClassName));
+        root = rootClass->Create<TComponent>(nullptr);
+        FCreated.push_back(root);
+        FCreatedSet.insert(root);
+        formClass = rootClass;
+      } else {
+        formClass = MatchRootClass(root, tree);
+      }
+      FRoot = root;
+      Watch(root);
+      StartLoading(root);
+      if (tree.Kind == TFormObjectKind::Inherited) ReadAncestorForm(root, formClass, tree);
+      SetPosition(ObjectPath(tree), tree.Line);
+      if (!tree.Name.empty() && tree.Name != root->GetName()) {
+        RememberName(root);
+        root->SetName(tree.Name);
+      }
+      ReadObjectBody(root, tree, TContext{root, root});
+      ResolveFixups();
+      FinishLoading();
+    });
   } catch (...) {
     CleanUp();
-    throw EReadError(Format("Error reading %s%s: an exception of unknown type was raised",
-                            FPropPath, PositionText(FPropLine)));
+    throw;
   }
   Commit();
   return root;
@@ -227,28 +233,31 @@ TReader::TTarget TReader::TargetOf(TComponent* component) const {
 
 void TReader::ReadChild(TComponent* parent, const TFormObject& object, const TContext& context) {
   SetPosition(ObjectPath(object), object.Line);
-  TComponent* owner = parent->GetChildOwner();
-  if (!owner) owner = context.Root;
   TComponent* child = nullptr;
   TContext childContext = context;
-  if (object.Kind == TFormObjectKind::Inherited) {
-    child = FindInherited(owner, parent, object, context);
-  } else if (TClass childClass = FindComponentClass(object, context)) {
-    child = CreateChild(childClass, owner, parent, object);
-    if (object.Kind == TFormObjectKind::Inline) {
-      child->FComponentState.Include(csInline);
-      if (TClass formClass = FindStoredFormClass(childClass))
-        ReadStoredForm(child, formClass, TContext{child, child}, 0);
-      else
-        Skip(Format("%s has no stored form", childClass->ClassName()));
-      SetPosition(ObjectPath(object), object.Line);
+  Guarded([&] {
+    TComponent* owner = parent->GetChildOwner();
+    if (!owner) owner = context.Root;
+    if (object.Kind == TFormObjectKind::Inherited) {
+      child = FindInherited(owner, parent, object, context);
+    } else if (TClass childClass = FindComponentClass(object, context)) {
+      child = CreateChild(childClass, owner, parent, object);
+      if (object.Kind == TFormObjectKind::Inline) {
+        child->FComponentState.Include(csInline);
+        if (TClass formClass = FindStoredFormClass(childClass))
+          ReadStoredForm(child, formClass, TContext{child, child}, 0);
+        else
+          Skip(Format("%s has no stored form", childClass->ClassName()));
+        SetPosition(ObjectPath(object), object.Line);
+      }
     }
-  }
+  });
   if (!child) return;  // skipped with what it contains
   // What a frame holds is owned by the frame and named relative to it.
   if (child->GetComponentState().Contains(csInline))
     childContext = TContext{child, context.MethodRoot};
-  if (object.ChildPos >= 0) SetChildPosition(parent, child, object.ChildPos, context);
+  if (object.ChildPos >= 0)
+    Guarded([&] { SetChildPosition(parent, child, object.ChildPos, context); });
   ReadObjectBody(child, object, childContext);
 }
 

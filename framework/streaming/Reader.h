@@ -149,6 +149,7 @@ class TReader : public TFiler {
   // ancestor's reference).
   void CancelFixup(TObject* instance, PPropInfo info);
   void ResolveFixups();
+  void ResolveFixup(const TFixup& fixup);
   TComponent* FindReferencedComponent(const std::string& name, const TContext& context) const;
   void Remember(const TTarget& target, TObject* instance, PPropInfo info);
   void RememberDefined(const TTarget& target, const std::string& name);
@@ -161,6 +162,8 @@ class TReader : public TFiler {
   void CleanUp();
 
   // Messages
+  // Runs action; any exception but a read error becomes one that names the current position.
+  void Guarded(const std::function<void()>& action);
   void SetPosition(std::string path, int line);
   std::string PositionText(int line) const;
   [[noreturn]] void PropertyError(const std::string& message) const;

@@ -46,32 +46,28 @@ void TReader::ResolveFixups() {
     if (FFixups[i].Dead) continue;
     const TFixup fixup = FFixups[i];
     SetPosition(fixup.PropPath, fixup.Line);
-    try {
-      if (fixup.IsMethod) {
-        TComponent* methodRoot = fixup.Target.Context.MethodRoot;
-        const TMethodCode* code = methodRoot->MethodAddress(fixup.Name);
-        if (!code) {
-          Skip(Format("Method %s not found in %s", fixup.Name, methodRoot->ClassName()));
-          continue;
-        }
-        Remember(fixup.Target, fixup.Instance, fixup.Info);
-        SetMethodProp(fixup.Instance, fixup.Info, TMethod{code, methodRoot});
-      } else {
-        TComponent* component = FindReferencedComponent(fixup.Name, fixup.Target.Context);
-        if (!component) {
-          Skip(Format("Component %s not found", fixup.Name));
-          continue;
-        }
-        Remember(fixup.Target, fixup.Instance, fixup.Info);
-        SetObjectProp(fixup.Instance, fixup.Info, component);
-      }
-    } catch (const EReadError&) {
-      throw;
-    } catch (const std::exception& e) {
-      PropertyError(e.what());
-    } catch (...) {
-      PropertyError("an exception of unknown type was raised");
+    Guarded([&] { ResolveFixup(fixup); });
+  }
+}
+
+void TReader::ResolveFixup(const TFixup& fixup) {
+  if (fixup.IsMethod) {
+    TComponent* methodRoot = fixup.Target.Context.MethodRoot;
+    const TMethodCode* code = methodRoot->MethodAddress(fixup.Name);
+    if (!code) {
+      Skip(Format("Method %s not found in %s", fixup.Name, methodRoot->ClassName()));
+      return;
     }
+    Remember(fixup.Target, fixup.Instance, fixup.Info);
+    SetMethodProp(fixup.Instance, fixup.Info, TMethod{code, methodRoot});
+  } else {
+    TComponent* component = FindReferencedComponent(fixup.Name, fixup.Target.Context);
+    if (!component) {
+      Skip(Format("Component %s not found", fixup.Name));
+      return;
+    }
+    Remember(fixup.Target, fixup.Instance, fixup.Info);
+    SetObjectProp(fixup.Instance, fixup.Info, component);
   }
 }
 

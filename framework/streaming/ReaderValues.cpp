@@ -78,7 +78,7 @@ void TReader::ReadProperties(const TTarget& target, const std::vector<TFormPrope
 
 void TReader::ReadProperty(const TTarget& target, const TFormProperty& property) {
   SetPosition(target.Path + "." + property.Name, property.Line);
-  try {
+  Guarded([&] {
     const std::vector<std::string> parts = ReaderDetail::SplitDotted(property.Name);
     TTarget sub = target;
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
@@ -102,13 +102,7 @@ void TReader::ReadProperty(const TTarget& target, const TFormProperty& property)
       ReadPropValue(sub, info, property.Value);
     else
       ReadDefinedProperty(sub, parts.back(), property.Value);
-  } catch (const EReadError&) {
-    throw;
-  } catch (const std::exception& e) {
-    PropertyError(e.what());
-  } catch (...) {
-    PropertyError("an exception of unknown type was raised");
-  }
+  });
 }
 
 void TReader::ReadPropValue(const TTarget& target, PPropInfo info, const TFormValue& value) {

@@ -1,5 +1,6 @@
 #include "framework/streaming/FormFixtures.h"
 
+#include <new>
 #include <stdexcept>
 
 #include "core/ClassRegistry.h"
@@ -59,6 +60,10 @@ void TColumns::Update(TCollectionItem* item) {
 void TColumns::Notify(TCollectionItem* item, TCollectionNotification action) {
   static const char* const names[] = {"added", "extracting", "deleting"};
   Log.push_back(std::string(names[action]) + " " + std::to_string(item->GetID()));
+}
+
+TFaultyWidget::TFaultyWidget(TComponent* owner) : TWidget(owner) {
+  if (FailConstruction) throw std::bad_alloc();
 }
 
 void TFaultyWidget::SetFault(int32_t value) {

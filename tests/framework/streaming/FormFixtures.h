@@ -110,12 +110,14 @@ class TDerivedForm : public TBaseForm {
   void DerivedClick(TObject* sender) {}
 };
 
-// A widget whose setter and Loaded fail on request, with exceptions of any kind.
+// A widget whose constructor, setter and Loaded fail on request, with exceptions of any kind.
 class TFaultyWidget : public TWidget {
   DECLARE_CLASS(TFaultyWidget, TWidget);
 
  public:
-  using TWidget::TWidget;
+  explicit TFaultyWidget(TComponent* owner);
+  // Makes the constructor raise a std::bad_alloc.
+  static inline bool FailConstruction = false;
   int32_t GetFault() const { return FFault; }
   // 1 raises a std::runtime_error, 2 an int, 3 an EConvertError; others are stored.
   void SetFault(int32_t value);

@@ -149,6 +149,12 @@ TEST_F(ReadUndoTest, AFailedInheritedReadIntoAGivenRootFreesTheAncestorsComponen
 }
 
 TEST_F(ReadUndoTest, SetterExceptionsOfAnyKindBecomeReadErrorsOnNewRootsToo) {
+  TFaultyWidget::FailConstruction = true;
+  EXPECT_EQ(ReadError("object F: TTestForm\n  object A: TWidget\n  end\n  object W: "
+                      "TFaultyWidget\n  end\nend\n",
+                      nullptr),
+            "Error reading W on line 4: std::bad_alloc");
+  TFaultyWidget::FailConstruction = false;
   EXPECT_EQ(ReadError("object F: TTestForm\n  object W: TFaultyWidget\n    Fault = 1\n  end\nend\n",
                       nullptr),
             "Error reading W.Fault on line 3: the fault was asked for");
