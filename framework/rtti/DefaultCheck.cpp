@@ -1,5 +1,6 @@
 #include "rtti/DefaultCheck.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "core/SysUtils.h"
@@ -9,10 +10,14 @@
 std::vector<std::string> FindDefaultMismatches(TClass aClass) {
   std::vector<std::string> mismatches;
   if (!aClass || aClass->IsAbstract()) return mismatches;
+  const auto& properties = aClass->GetProperties();
+  if (std::none_of(properties.begin(), properties.end(),
+                   [](PPropInfo info) { return info->HasDefault(); }))
+    return mismatches;
   TObject* instance = nullptr;
   try {
     instance = aClass->CreateInstance(nullptr);
-    for (PPropInfo info : aClass->GetProperties()) {
+    for (PPropInfo info : properties) {
       if (!info->HasDefault()) continue;
       const int64_t actual = GetOrdProp(instance, info);
       if (actual != info->GetDefault())

@@ -290,15 +290,9 @@ TFormValue TBinaryFormParser::ParseValue(int depth) {
       value = TFormValue::OfString(Utf16ToUtf8(units));
       break;
     }
-    case vaIdent: {
-      const size_t start = FPos;
+    case vaIdent:
       value = TFormValue::OfIdent(ParseName("identifier", true, false));
-      if (IsReservedFormWord(value.Text)) {
-        FPos = start;
-        Error(Format("the reserved word %s cannot be a value", value.Text));
-      }
       break;
-    }
     case vaFalse:
       value = TFormValue::OfIdent("False");
       break;

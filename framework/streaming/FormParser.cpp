@@ -191,13 +191,8 @@ TFormValue TFormParser::ParseValue(int depth) {
   } else if (c == '<') {
     value = ParseCollection(depth);
   } else if (IsIdentStart(c)) {
-    const size_t start = FPos;
+    // Any identifier, "end" and "object" among them: a component may have such a name.
     value = TFormValue::OfIdent(ParseIdent("value"));
-    // A reserved word that opens or closes a block means the value is missing.
-    if (IsReservedFormWord(value.Text)) {
-      FPos = start;
-      Error(Format("a value expected but '%s' found", value.Text));
-    }
   } else {
     Unexpected("a value");
   }

@@ -85,10 +85,6 @@ const char* FormObjectKeyword(TFormObjectKind kind) {
   return "object";
 }
 
-bool IsReservedFormWord(std::string_view word) {
-  return SameText(word, "end") || SameText(word, "object") || SameText(word, "inherited");
-}
-
 bool operator==(const TFormValue& a, const TFormValue& b) {
   if (a.Kind != b.Kind) return false;
   switch (a.Kind) {

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The syntax tree of a form file, text or binary:
@@ -105,9 +104,6 @@ struct TFormObject {
 
 // The keyword of an object kind: "object", "inherited" or "inline".
 const char* FormObjectKeyword(TFormObjectKind kind);
-// A reserved word that opens or closes a block (end, object, inherited), which no identifier
-// value may be, in any letter case.
-bool IsReservedFormWord(std::string_view word);
 
 // Trees are equal when they hold the same constructs with the same values. What only binary
 // files record (float types, item order values) and lines and offsets are not compared;

@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
         TSyntaxError{"object F: TF\n  X = -\nend\n",
                      "Syntax error on line 2: digits expected after '-'"},
         TSyntaxError{"object F: TF\n  X =\nend\n",
-                     "Syntax error on line 3: a value expected but 'end' found"},
+                     "Syntax error on line 4: unexpected end of file; 'end' of F expected"},
         TSyntaxError{"object F: TF\n  X\n  Y = 1\nend\n",
                      "Syntax error on line 3: '=' expected but 'Y' found"},
         TSyntaxError{"object \xC3\x9C"

@@ -91,6 +91,24 @@ TEST_F(WriterValuesTest, ASetElementWithoutANameIsAWriteErrorNamingTheProperty) 
   }
 }
 
+TEST_F(WriterValuesTest, ComponentsNamedLikeKeywordsAreReferencedAndReadBack) {
+  auto* end = new TWidget(&Form);
+  end->SetName("End");
+  end->SetParentComponent(&Form);
+  auto* object = new TWidget(&Form);
+  object->SetName("Object");
+  object->SetParentComponent(&Form);
+  object->SetBuddy(end);
+  Widget->SetBuddy(object);
+  for (TTestForm* copy : RoundTrip()) {
+    auto* copyObject = dynamic_cast<TWidget*>(copy->FindComponent("Object"));
+    ASSERT_NE(copyObject, nullptr);
+    EXPECT_EQ(copyObject->Buddy, copy->FindComponent("End"));
+    EXPECT_EQ(W(copy)->Buddy, copyObject);
+    copy->Free();
+  }
+}
+
 TEST_F(WriterValuesTest, CharactersBeyondAsciiAreWrittenAsNumbers) {
   Widget->Key = static_cast<char>(0xE9);
   EXPECT_NE(WriteText(&Form).find("    Key = 233\n"), std::string::npos) << WriteText(&Form);
