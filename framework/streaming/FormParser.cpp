@@ -172,14 +172,14 @@ TFormProperty TFormParser::ParseProperty(int depth) {
   return property;
 }
 
-TFormValue TFormParser::ParseValue(int depth) {
+TFormValue TFormParser::ParseValue(int depth, bool listItem) {
   if (depth > MaxNesting) Error("values nested too deeply");
   SkipBlanks();
   const int line = FLine;
   TFormValue value;
   const char c = Peek();
   if (c == '\'' || c == '#') {
-    value = ParseString();
+    value = ParseString(listItem);
   } else if (IsDigit(c) || c == '-' || c == '+' || c == '$') {
     value = ParseNumber();
   } else if (c == '[') {
@@ -233,7 +233,9 @@ void TFormParser::AppendCharCode(TUtf16Joiner& joiner) {
   joiner.Add(code);
 }
 
-TFormValue TFormParser::ParseString() {
+// In a list, a '+' that no string follows signs the next item (a list may hold +NAN after a
+// string), so it ends this one; elsewhere it must join another string.
+TFormValue TFormParser::ParseString(bool listItem) {
   std::string text;
   {
     TUtf16Joiner joiner(text);
@@ -254,7 +256,12 @@ TFormValue TFormParser::ParseString() {
       }
       ++FPos;
       SkipBlanks();
-      if (Peek() != '\'' && Peek() != '#') Unexpected("a string after '+'");
+      if (Peek() != '\'' && Peek() != '#') {
+        if (!listItem) Unexpected("a string after '+'");
+        FPos = save;
+        FLine = saveLine;
+        break;
+      }
     }
   }
   return TFormValue::OfString(std::move(text));
@@ -360,7 +367,7 @@ TFormValue TFormParser::ParseList(int depth) {
       return list;
     }
     if (AtEnd()) Unexpected("')'");
-    list.Items.push_back(ParseValue(depth + 1));
+    list.Items.push_back(ParseValue(depth + 1, true));
   }
 }
 

@@ -21,8 +21,8 @@ class TFormParser {
   TFormObject ParseObject(int depth);
   void ParseObjectHeader(TFormObject& object);
   TFormProperty ParseProperty(int depth);
-  TFormValue ParseValue(int depth);
-  TFormValue ParseString();
+  TFormValue ParseValue(int depth, bool listItem = false);
+  TFormValue ParseString(bool listItem);
   TFormValue ParseNumber();
   TFormValue ParseSet();
   TFormValue ParseList(int depth);

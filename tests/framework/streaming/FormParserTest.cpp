@@ -146,6 +146,20 @@ TEST(FormParserTest, SignedInfinitiesAndNaNAreNumbersAndBareOnesIdentifiers) {
   EXPECT_EQ(ValueOf(tree, "E").Kind, TFormValueKind::Ident);
 }
 
+// A string joins the next one with '+', but in a list a signed number may follow a string:
+// the printed form of such a list reads back to the same items.
+TEST(FormParserTest, ListItemsAfterAStringMayBeSignedNumbers) {
+  const TFormObject tree =
+      Parse("object F: TF\n  L = (\n    'a' + 'b'\n    -NAN\n    'c'\n    +INF)\nend\n");
+  const TFormValue& list = ValueOf(tree, "L");
+  ASSERT_EQ(list.Items.size(), 4u);
+  EXPECT_EQ(list.Items[0].Text, "ab");
+  EXPECT_TRUE(std::isnan(list.Items[1].Float));
+  EXPECT_EQ(list.Items[2].Text, "c");
+  EXPECT_EQ(list.Items[3].Float, INFINITY);
+  EXPECT_TRUE(Parse(PrintForm(tree)) == tree);
+}
+
 struct TSyntaxError {
   const char* Text;
   const char* Message;
