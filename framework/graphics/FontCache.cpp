@@ -198,7 +198,9 @@ TRealizedFont* TFontCache::RealizeStrike(const TStrike& strike, bool bold, bool 
       FFonts.erase(key);
       return nullptr;
     }
+    TRealizedFont* font = realized.get();
     slot = std::move(realized);
+    font->SetFallback(Fallback(*font, bold, italic, NONANTIALIASED_QUALITY));
   }
   return slot.get();
 }
@@ -223,9 +225,24 @@ TRealizedFont* TFontCache::RealizeOutline(const TMatch& match, const LOGFONT& fo
       FFonts.erase(key);
       return nullptr;
     }
+    TRealizedFont* realizedFont = realized.get();
     slot = std::move(realized);
+    if (!SameText(match.Family, FallbackFamily))
+      realizedFont->SetFallback(Fallback(*realizedFont, bold, italic, font.lfQuality));
   }
   return slot.get();
+}
+
+TRealizedFont* TFontCache::Fallback(const TRealizedFont& font, bool bold, bool italic,
+                                    BYTE quality) {
+  const TMatch& match = Match(FallbackFamily, bold, italic, false);
+  if (!match.Scalable || !SameText(match.Family, FallbackFamily)) return nullptr;
+  LOGFONT request{};
+  request.lfHeight = font.Metrics().tmHeight;  // the same cell height
+  request.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  request.lfItalic = italic;
+  request.lfQuality = quality;
+  return RealizeOutline(match, request);
 }
 
 TRealizedFont& TFontCache::Realize(const LOGFONT& font) {

@@ -61,6 +61,11 @@ class TFontCache {
   TRealizedFont* RealizeStrike(const TStrike& strike, bool bold, bool italic);
   TRealizedFont* RealizeOutline(const TMatch& match, const LOGFONT& font);
   TRealizedFont& RealizeBitmap(int height, bool bold, bool italic);
+  // The font of FallbackFamily with font's cell height, for the characters font lacks.
+  TRealizedFont* Fallback(const TRealizedFont& font, bool bold, bool italic, BYTE quality);
+
+  // A family that covers Latin, Greek and Cyrillic and much more.
+  static constexpr const char* FallbackFamily = "DejaVu Sans";
 
   FT_LibraryRec_* FLibrary = nullptr;
   bool FSmoothing = true;

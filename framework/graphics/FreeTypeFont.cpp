@@ -200,7 +200,14 @@ void TFreeTypeFont::ComputeStrikeMetrics() {
 void TFreeTypeFont::Render(char32_t ch, TGlyph& glyph) {
   const FT_Int32 target = FAntiAliased ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
   FT_UInt index = GlyphIndex(ch);
-  if (index == 0 && ch != 0) index = GlyphIndex(U'?');
+  if (index == 0 && ch != 0) {
+    TRealizedFont* fallback = GetFallback();
+    if (fallback && fallback->HasGlyph(ch)) {
+      glyph = fallback->Glyph(ch);
+      return;
+    }
+    index = GlyphIndex(U'?');
+  }
   if (FT_Load_Glyph(FFace, index, FT_LOAD_DEFAULT | target) != 0) return;
   FT_GlyphSlot slot = FFace->glyph;
   const bool outline = slot->format == FT_GLYPH_FORMAT_OUTLINE;

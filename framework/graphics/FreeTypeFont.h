@@ -34,6 +34,7 @@ class TFreeTypeFont : public TRealizedFont {
   ~TFreeTypeFont() override;
 
   bool IsValid() const { return FFace != nullptr; }
+  bool HasGlyph(char32_t ch) const override { return GlyphIndex(ch) != 0; }
 
  protected:
   void Render(char32_t ch, TGlyph& glyph) override;

@@ -37,6 +37,13 @@ class TRealizedFont {
   // The glyph of a character, rendered on first use.
   const TGlyph& Glyph(char32_t ch);
   int Advance(char32_t ch) { return Glyph(ch).Advance; }
+  // Whether the font has a glyph of its own for the character.
+  virtual bool HasGlyph(char32_t ch) const { return true; }
+
+  // A font of the same size that draws the characters this one lacks (Cyrillic text in a raster
+  // font of the Western code page, say), or null. The font cache owns both.
+  TRealizedFont* GetFallback() const { return FFallback; }
+  void SetFallback(TRealizedFont* fallback) { FFallback = fallback; }
 
  protected:
   TRealizedFont() = default;
@@ -51,6 +58,7 @@ class TRealizedFont {
   int FStrikeOutThickness = 1;
 
  private:
+  TRealizedFont* FFallback = nullptr;
   std::array<std::unique_ptr<TGlyph>, 128> FAscii;
   std::unordered_map<char32_t, TGlyph> FOthers;
 };

@@ -138,6 +138,14 @@ TEST(FontTest, RasterFontsSynthesiseBoldAndMapTheAnsiCodePage) {
     EXPECT_NE(ink.find('#'), std::string::npos) << text;
   }
   EXPECT_NE(regular.Ink("\xC3\xA9"), regular.Ink("e"));
+  // Characters beyond the code page (the Cyrillic of a translated name) come from a fallback
+  // font of the same cell height, crisp like the raster font, instead of '?'.
+  const std::string cyrillic = regular.Ink("\xD0\xA8\xD1\x80\xD0\xB8\xD1\x84\xD1\x82");
+  EXPECT_NE(cyrillic.find('#'), std::string::npos);
+  EXPECT_NE(regular.Ink("\xD0\xA8"), missing);
+  EXPECT_NE(regular.Ink("\xD0\xA8"), regular.Ink("\xD0\x98"));
+  EXPECT_EQ(regular.DrawAndCollectColors("\xD0\xA8\xD1\x80\xD0\xB8\xD1\x84\xD1\x82"),
+            (std::set<COLORREF>{0, White}));
   // Larger sizes take the larger strikes; far sizes take the outline look-alike.
   TFontTarget ten(MakeFont("MS Sans Serif", -13));
   EXPECT_EQ(ten.Face(), "MS Sans Serif");
