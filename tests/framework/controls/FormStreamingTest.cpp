@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
+#include "controls/ComboBox.h"
 #include "controls/Edit.h"
 #include "controls/ListBox.h"
 #include "controls/Memo.h"
@@ -111,6 +112,18 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   list->SetStyle(lbOwnerDrawFixed);
   list->SetItemHeight(18);
   list->SetIntegralHeight(true);
+  auto* combo = new TComboBox(form);
+  combo->SetName("Sizes");
+  combo->SetParent(form);
+  combo->SetBounds(160, 190, 100, 21);
+  combo->GetItems()->SetCommaText("Small,Medium,Large");
+  combo->SetStyle(csDropDownList);
+  combo->SetItemIndex(1);
+  combo->SetDropDownCount(2);
+  auto* typed = new TComboBox(form);
+  typed->SetName("Typed");
+  typed->SetParent(form);
+  typed->SetText("free text");
 
   const std::string text = Write(form);
   TForm* copy = Read(text);
@@ -137,6 +150,17 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   EXPECT_EQ(copiedList->GetItems()->GetCommaText(), "one,three,\"two words\"");
   EXPECT_EQ(copiedList->GetItemHeight(), 18);
   EXPECT_EQ(copiedList->GetStyle(), lbOwnerDrawFixed);
+  auto* copiedCombo = dynamic_cast<TComboBox*>(copy->FindComponent("Sizes"));
+  ASSERT_NE(copiedCombo, nullptr);
+  EXPECT_EQ(copiedCombo->GetStyle(), csDropDownList);
+  EXPECT_EQ(copiedCombo->GetItemIndex(), 1);
+  EXPECT_EQ(std::string(copiedCombo->GetText()), "Medium");
+  EXPECT_EQ(copiedCombo->GetDropDownCount(), 2);
+  EXPECT_EQ(copiedCombo->GetBoundsRect(), (TRect{160, 190, 260, 211}));
+  auto* copiedTyped = dynamic_cast<TComboBox*>(copy->FindComponent("Typed"));
+  ASSERT_NE(copiedTyped, nullptr);
+  EXPECT_EQ(std::string(copiedTyped->GetText()), "free text");
+  EXPECT_EQ(copiedTyped->GetControlCount(), 1);  // its own edit, not one more from the file
   EXPECT_EQ(copiedOk->GetPopupMenu(), copy->FindComponent("Menu"));
   EXPECT_EQ(std::string(copiedOk->GetCaption()), "O'K & more");
   EXPECT_EQ(copiedLabel->GetFocusControl(), copiedCheck);
