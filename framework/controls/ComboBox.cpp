@@ -34,6 +34,7 @@ IMPLEMENT_CLASS(TCustomComboBox) {
   MESSAGE_HANDLER(CM_FONTCHANGED, CMFontChanged);
   MESSAGE_HANDLER(CM_COLORCHANGED, CMColorChanged);
   MESSAGE_HANDLER(CM_VISIBLECHANGED, CMVisibleChanged);
+  MESSAGE_HANDLER(CM_CTL3DCHANGED, CMCtl3DChanged);
   MESSAGE_HANDLER(CB_GETCOUNT, CBForwardToList);
   MESSAGE_HANDLER(CB_GETCURSEL, CBForwardToList);
   MESSAGE_HANDLER(CB_GETLBTEXT, CBForwardToList);
@@ -186,6 +187,12 @@ void TComboEdit::KeyDown(WORD& key, TShiftState shift) {
   TControlRef<TComboEdit> self(this);
   FComboBox->KeyDown(key, shift);
   if (self && key != 0) TCustomEdit::KeyDown(key, shift);
+}
+
+void TComboEdit::KeyPress(char32_t& key) {
+  TControlRef<TComboEdit> self(this);
+  FComboBox->KeyPress(key);
+  if (self && key != 0) TCustomEdit::KeyPress(key);
 }
 
 void TComboEdit::Change() {
@@ -404,7 +411,9 @@ void TCustomComboBox::CloseList(bool accept) {
     Change();
     if (self) Click();
   } else if (!accept) {
-    FList->SetItemIndex(FIndexBeforeDrop < GetItems()->GetCount() ? FIndexBeforeDrop : -1);
+    // The selection goes back to what the text shows (typed text may have moved it).
+    const int before = FIndexBeforeDrop < GetItems()->GetCount() ? FIndexBeforeDrop : -1;
+    FList->SetItemIndex(FEdit ? FindExact(FList, FEdit->GetText()) : before);
   }
   if (self) CloseUp();
 }
@@ -578,6 +587,12 @@ void TCustomComboBox::CMColorChanged(TMessage& message) {
   TCustomControl::CMColorChanged(message);
   if (FEdit) FEdit->SetColor(GetColor());
   FList->SetColor(GetColor());
+}
+
+void TCustomComboBox::CMCtl3DChanged(TMessage& message) {
+  CloseList(false);
+  RecreateWnd();
+  TCustomControl::CMCtl3DChanged(message);
 }
 
 void TCustomComboBox::WMSize(TWMSize& message) {

@@ -50,6 +50,7 @@ class TComboEdit : public TCustomEdit {
 
  protected:
   void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyPress(char32_t& key) override;
   void Change() override;
   void CMWantSpecialKey(TCMWantSpecialKey& message);
   void WMKillFocus(TWMKillFocus& message);
@@ -136,6 +137,7 @@ class TCustomComboBox : public TCustomControl {
   void CMFontChanged(TMessage& message);
   void CMColorChanged(TMessage& message);
   void CMVisibleChanged(TMessage& message);
+  void CMCtl3DChanged(TMessage& message);
   // CB_GETCOUNT, CB_GETCURSEL, CB_GETLBTEXT, CB_GETLBTEXTLEN and CB_FINDSTRING answer as the
   // list's LB_ messages do.
   void CBForwardToList(TMessage& message);

@@ -187,6 +187,22 @@ TEST_F(ComboBoxTest, TypingSelectsTheItemWithThatText) {
   Combo->SetMaxLength(7);
   Driver.Type("s and more");
   EXPECT_EQ(std::string(Combo->GetText()), "centers");
+  // The combo box hears the keys typed into its edit.
+  Combo->SetOnKeyPress(MakeMethod<&TEventLog::KeyPress>(Log));
+  Driver.PressKey(VK_BACK);
+  Driver.Type("x");
+  EXPECT_EQ(Log->Lines.back(), "KeyPress Combo 120");
+  // Typed while the list shows and then cancelled, the text stays and the selection follows it.
+  Combo->SetMaxLength(0);
+  Combo->SetItemIndex(0);
+  Driver.PressKey(VK_F4);
+  Driver.PressKey('A', false, true);
+  Driver.Type("Right");
+  EXPECT_EQ(List()->GetItemIndex(), 2);
+  Driver.PressKey(VK_ESCAPE);
+  EXPECT_FALSE(Combo->GetDroppedDown());
+  EXPECT_EQ(std::string(Combo->GetText()), "Right");
+  EXPECT_EQ(Combo->GetItemIndex(), 2);
 }
 
 TEST_F(ComboBoxTest, AListOnlyComboBoxShowsAndPicksItemsOnly) {
