@@ -1,5 +1,6 @@
 #include "designintf/FontProperty.h"
 
+#include "controls/FontDialog.h"
 #include "core/Module.h"
 #include "graphics/FontList.h"
 
@@ -10,7 +11,19 @@ TPropertyAttributes TFontProperty::GetAttributes() {
   return TClassProperty::GetAttributes() + TPropertyAttributes{paDialog};
 }
 
-void TFontProperty::Edit() {}
+void TFontProperty::Edit() {
+  auto* font = dynamic_cast<TFont*>(GetObjectValue());
+  if (!font) return;
+  auto* dialog = new TFontDialog(nullptr);
+  try {
+    dialog->SetFont(font);
+    if (dialog->Execute()) SetObjectValue(dialog->GetFont());
+  } catch (...) {
+    dialog->Free();
+    throw;
+  }
+  dialog->Free();
+}
 
 TPropertyAttributes TFontNameProperty::GetAttributes() {
   return {paMultiSelect, paValueList, paSortList, paRevertable};

@@ -14,7 +14,7 @@ class TFontProperty : public TClassProperty {
 
   // The class editor's attributes plus paDialog.
   TPropertyAttributes GetAttributes() override;
-  // Opens the font dialog. The dialog comes with the controls; until then nothing happens.
+  // Opens the font dialog on the first object's font; OK gives every object the font chosen.
   void Edit() override;
 };
 

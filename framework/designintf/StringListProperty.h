@@ -10,7 +10,7 @@ class TStringListProperty : public TClassProperty {
   TStringListProperty() = default;
 
   TPropertyAttributes GetAttributes() override;
-  // Opens the lines editor. It needs forms and controls, which come later; until then nothing
-  // happens.
+  // Opens the lines editor on the first object's lines; OK gives every object the lines
+  // edited.
   void Edit() override;
 };

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "graphics/Gdi.h"
-#include "winsys/Clock.h"
-#include "winsys/Hooks.h"
-#include "winsys/Messages.h"
 #include "types/Rect.h"
 #include "types/SysColors.h"
-#include "winsys/VirtualKeys.h"
 #include "types/WinTypes.h"
+#include "winsys/Clipboard.h"
+#include "winsys/Clock.h"
+#include "winsys/ControlStyles.h"
+#include "winsys/Hooks.h"
+#include "winsys/Messages.h"
+#include "winsys/VirtualKeys.h"
 #include "winsys/WindowClass.h"
 #include "winsys/WindowStyles.h"
 

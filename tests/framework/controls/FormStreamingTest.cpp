@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
+#include "controls/ComboBox.h"
+#include "controls/Edit.h"
+#include "controls/ListBox.h"
+#include "controls/Memo.h"
 #include "controls/Menus.h"
 #include "streaming/Reader.h"
 #include "streaming/Writer.h"
@@ -77,6 +81,49 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   label->SetWordWrap(true);
   label->SetTransparent(true);
   label->SetAlign(alBottom);
+  auto* edit = new TEdit(form);
+  edit->SetName("Name");
+  edit->SetParent(form);
+  edit->SetBounds(0, 110, 150, 21);
+  edit->SetCharCase(ecUpperCase);
+  edit->SetText("typed 'text' \xC3\xA9");
+  edit->SetMaxLength(20);
+  edit->SetReadOnly(true);
+  edit->SetAutoSelect(false);
+  edit->SetOEMConvert(true);
+  edit->SetHideSelection(false);
+  auto* memo = new TMemo(form);
+  memo->SetName("Notes");
+  memo->SetParent(form);
+  memo->SetBounds(160, 40, 150, 80);
+  memo->GetLines()->Add("first");
+  memo->GetLines()->Add("second 'quoted' line");
+  memo->SetScrollBars(ssBoth);
+  memo->SetWantTabs(true);
+  memo->SetWantReturns(false);
+  memo->SetColor(clInfoBk);
+  memo->SetBorderStyle(bsNone);
+  auto* list = new TListBox(form);
+  list->SetName("Choices");
+  list->SetParent(form);
+  list->SetBounds(160, 130, 120, 50);
+  list->GetItems()->SetCommaText("one,\"two words\",three");
+  list->SetSorted(true);
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetItemHeight(18);
+  list->SetIntegralHeight(true);
+  auto* combo = new TComboBox(form);
+  combo->SetName("Sizes");
+  combo->SetParent(form);
+  combo->SetBounds(160, 190, 100, 21);
+  combo->GetItems()->SetCommaText("Small,Medium,Large");
+  combo->SetStyle(csDropDownList);
+  combo->SetItemIndex(1);
+  combo->SetDropDownCount(2);
+  auto* typed = new TComboBox(form);
+  typed->SetName("Typed");
+  typed->SetParent(form);
+  typed->SetText("free text");
 
   const std::string text = Write(form);
   TForm* copy = Read(text);
@@ -88,7 +135,32 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   auto* copiedOk = dynamic_cast<TButton*>(copy->FindComponent("Ok"));
   auto* copiedCheck = dynamic_cast<TCheckBox*>(copy->FindComponent("Check"));
   auto* copiedLabel = dynamic_cast<TLabel*>(copy->FindComponent("Caption"));
-  ASSERT_TRUE(copiedOk && copiedCheck && copiedLabel);
+  auto* copiedEdit = dynamic_cast<TEdit*>(copy->FindComponent("Name"));
+  auto* copiedMemo = dynamic_cast<TMemo*>(copy->FindComponent("Notes"));
+  ASSERT_TRUE(copiedOk && copiedCheck && copiedLabel && copiedEdit && copiedMemo);
+  EXPECT_EQ(std::string(copiedEdit->GetText()), "TYPED 'TEXT' \xC3\x89");
+  EXPECT_EQ(copiedEdit->GetMaxLength(), 20);
+  EXPECT_TRUE(copiedEdit->GetReadOnly());
+  EXPECT_FALSE(copiedEdit->GetModified());
+  EXPECT_EQ(copiedMemo->GetLines()->GetCount(), 2);
+  EXPECT_EQ(copiedMemo->GetLines()->Get(1), "second 'quoted' line");
+  EXPECT_EQ(copiedMemo->GetScrollBars(), ssBoth);
+  auto* copiedList = dynamic_cast<TListBox*>(copy->FindComponent("Choices"));
+  ASSERT_NE(copiedList, nullptr);
+  EXPECT_EQ(copiedList->GetItems()->GetCommaText(), "one,three,\"two words\"");
+  EXPECT_EQ(copiedList->GetItemHeight(), 18);
+  EXPECT_EQ(copiedList->GetStyle(), lbOwnerDrawFixed);
+  auto* copiedCombo = dynamic_cast<TComboBox*>(copy->FindComponent("Sizes"));
+  ASSERT_NE(copiedCombo, nullptr);
+  EXPECT_EQ(copiedCombo->GetStyle(), csDropDownList);
+  EXPECT_EQ(copiedCombo->GetItemIndex(), 1);
+  EXPECT_EQ(std::string(copiedCombo->GetText()), "Medium");
+  EXPECT_EQ(copiedCombo->GetDropDownCount(), 2);
+  EXPECT_EQ(copiedCombo->GetBoundsRect(), (TRect{160, 190, 260, 211}));
+  auto* copiedTyped = dynamic_cast<TComboBox*>(copy->FindComponent("Typed"));
+  ASSERT_NE(copiedTyped, nullptr);
+  EXPECT_EQ(std::string(copiedTyped->GetText()), "free text");
+  EXPECT_EQ(copiedTyped->GetControlCount(), 1);  // its own edit, not one more from the file
   EXPECT_EQ(copiedOk->GetPopupMenu(), copy->FindComponent("Menu"));
   EXPECT_EQ(std::string(copiedOk->GetCaption()), "O'K & more");
   EXPECT_EQ(copiedLabel->GetFocusControl(), copiedCheck);
