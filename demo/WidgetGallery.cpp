@@ -1,12 +1,14 @@
-// The widget gallery: tool-bar buttons in their states. With a display it runs in a real
-// window; with --screenshot FILE it paints once and writes the desktop as a PNG.
+// The widget gallery: tool-bar buttons in their states, panels and a splitter. With a display it
+// runs in a real window; with --screenshot FILE it paints once and writes the desktop as a PNG.
 #include <string>
 
 #include "controls/Application.h"
 #include "controls/Form.h"
 #include "controls/Label.h"
+#include "controls/Panel.h"
 #include "controls/ProgramHost.h"
 #include "controls/SpeedButton.h"
+#include "controls/Splitter.h"
 #include "core/Module.h"
 #include "graphics/Bitmap.h"
 #include "winsys/WinUser.h"
@@ -59,6 +61,7 @@ class TWidgetGalleryForm : public TForm {
   TSpeedButton* AddSpeedButton(TWinControl* parent, int left, int top, TPicture picture,
                                const char* caption);
   void AddSpeedButtons(TWinControl* parent, int left, int top);
+  void AddPanels(TWinControl* parent, int left, int top);
 };
 IMPLEMENT_CLASS(TWidgetGalleryForm) {}
 
@@ -67,6 +70,7 @@ TWidgetGalleryForm::TWidgetGalleryForm(TComponent* owner) : TForm(owner) {
   SetCaption("Widget gallery");
   SetBounds(16, 16, 600, 420);
   AddSpeedButtons(this, 12, 10);
+  AddPanels(this, 12, 100);
 }
 
 TLabel* TWidgetGalleryForm::Heading(TWinControl* parent, int left, int top, const char* text) {
@@ -109,6 +113,39 @@ void TWidgetGalleryForm::AddSpeedButtons(TWinControl* parent, int left, int top)
     flat->SetGroupIndex(2);
     if (i == 2) flat->SetDown(true);
   }
+}
+void TWidgetGalleryForm::AddPanels(TWinControl* parent, int left, int top) {
+  Heading(parent, left, top, "TPanel, TSplitter");
+  top += 20;
+  struct TLook {
+    TBevelCut Outer;
+    TBevelCut Inner;
+    int Border;
+    const char* Caption;
+  };
+  const TLook looks[] = {{bvRaised, bvNone, 0, "Raised"},
+                         {bvLowered, bvNone, 0, "Lowered"},
+                         {bvRaised, bvLowered, 3, "Framed"}};
+  for (int i = 0; i < 3; ++i) {
+    auto* panel = Add<TPanel>(parent, left + i * 90, top, 84, 36);
+    panel->SetBevelOuter(looks[i].Outer);
+    panel->SetBevelInner(looks[i].Inner);
+    panel->SetBorderWidth(looks[i].Border);
+    panel->SetCaption(looks[i].Caption);
+  }
+  // Two panes with a bevelled splitter between them.
+  auto* frame = Add<TPanel>(parent, left + 280, top - 20, 260, 80);
+  frame->SetBevelOuter(bvLowered);
+  auto* pane = Add<TPanel>(frame, 0, 0, 100, 0);
+  pane->SetAlign(alLeft);
+  pane->SetCaption("Left pane");
+  auto* splitter = Add<TSplitter>(frame, 100, 0, 5, 0);
+  splitter->SetBeveled(true);
+  auto* rest = Add<TPanel>(frame, 0, 0, 0, 0);
+  rest->SetAlign(alClient);
+  rest->SetBevelOuter(bvNone);
+  rest->SetColor(clWindow);
+  rest->SetCaption("Drag the bar");
 }
 }  // namespace
 

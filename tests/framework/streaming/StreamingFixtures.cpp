@@ -104,7 +104,7 @@ void TTestForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
 }
 
 void RegisterFixtureClasses() {
-  RegisterClasses({TTestForm::StaticClass(), TWidget::StaticClass(), TPanel::StaticClass(),
+  RegisterClasses({TTestForm::StaticClass(), TWidget::StaticClass(), TTestPanel::StaticClass(),
                    TComposite::StaticClass()});
 }
 
@@ -137,7 +137,7 @@ IMPLEMENT_CLASS(TWidget) {
   PROPERTY(OnCount, OnCount, OnCount);
 }
 
-IMPLEMENT_CLASS(TPanel) {}
+IMPLEMENT_CLASS(TTestPanel) {}
 IMPLEMENT_CLASS(TComposite) {}
 
 IMPLEMENT_CLASS(TTestForm) {
