@@ -78,43 +78,19 @@ TBitmap* TButtonGlyph::CopyOfImage(int index) {
   return image;
 }
 
-// The raised look of a greyed picture: each pixel that is neither transparent nor white is
-// drawn in the shadow colour, over the same pixel in the highlight colour one step down and
-// right.
-TBitmap* TButtonGlyph::Embossed(TBitmap* source) {
-  const int width = source->GetWidth();
-  const int height = source->GetHeight();
-  const uint32_t transparent = PixelOf(source->GetTransparentColor());
-  const uint32_t white = 0xFFFFFF;
-  const uint32_t highlight = PixelOf(clBtnHighlight);
-  const uint32_t shadow = PixelOf(clBtnShadow);
-  const uint32_t key = KeyOutside(highlight, shadow);
-  auto* image = new TBitmap();
-  image->SetSize(width, height);
-  for (int y = 0; y < height; ++y)
-    std::fill_n(image->ScanLine(y), width, key);
-  auto inked = [&](int x, int y) {
-    const uint32_t pixel = source->ScanLine(y)[x];
-    return pixel != transparent && pixel != white;
-  };
-  for (int y = 0; y + 1 < height; ++y)
-    for (int x = 0; x + 1 < width; ++x)
-      if (inked(x, y)) image->ScanLine(y + 1)[x + 1] = highlight;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      if (inked(x, y)) image->ScanLine(y)[x] = shadow;
-  image->SetTransparentColor(ColorOfPixel(key));
-  image->SetTransparent(true);
-  return image;
-}
-
 TBitmap* TButtonGlyph::Image(TButtonState state) {
   TBitmap*& image = FImages[state];
   if (image) return image;
   if (state < FNumGlyphs) {
     image = CopyOfImage(state);
   } else if (state == bsDisabled) {
-    image = Embossed(Image(bsUp));
+    TBitmap* up = Image(bsUp);
+    const uint32_t transparent = PixelOf(up->GetTransparentColor());
+    // White stays out too: it is the highlight that the embossed look draws itself.
+    image = MakeEmbossedImage(up->GetWidth(), up->GetHeight(), [&](int x, int y) {
+      const uint32_t pixel = up->ScanLine(y)[x];
+      return pixel != transparent && pixel != 0xFFFFFF;
+    });
   } else if (state == bsExclusive && FNumGlyphs > bsDown) {
     image = CopyOfImage(bsDown);
   } else {
@@ -174,4 +150,23 @@ TButtonPlacement PlaceButtonContent(const TRect& client, TSize glyph, TSize text
         Bounds(client.Left + textAcross, client.Top + span.Text, text.cx, text.cy);
   }
   return placement;
+}
+
+TBitmap* MakeEmbossedImage(int width, int height, const std::function<bool(int, int)>& inked) {
+  const uint32_t highlight = PixelOf(clBtnHighlight);
+  const uint32_t shadow = PixelOf(clBtnShadow);
+  const uint32_t key = KeyOutside(highlight, shadow);
+  auto* image = new TBitmap();
+  image->SetSize(width, height);
+  for (int y = 0; y < height; ++y)
+    std::fill_n(image->ScanLine(y), width, key);
+  for (int y = 0; y + 1 < height; ++y)
+    for (int x = 0; x + 1 < width; ++x)
+      if (inked(x, y)) image->ScanLine(y + 1)[x + 1] = highlight;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (inked(x, y)) image->ScanLine(y)[x] = shadow;
+  image->SetTransparentColor(ColorOfPixel(key));
+  image->SetTransparent(true);
+  return image;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/Method.h"
@@ -53,7 +54,6 @@ class TButtonGlyph : public TObject {
   void GlyphChanged(TObject* sender);
   TBitmap* Image(TButtonState state);
   TBitmap* CopyOfImage(int index);
-  TBitmap* Embossed(TBitmap* source);
 
   TBitmap* FOriginal;
   int FNumGlyphs = 1;
@@ -71,3 +71,8 @@ struct TButtonPlacement {
 };
 TButtonPlacement PlaceButtonContent(const TRect& client, TSize glyph, TSize text,
                                     TButtonLayout layout, int margin, int spacing);
+
+// The greyed look of a picture of width x height pixels: each pixel that inked(x, y) names is
+// drawn in the shadow colour over the same pixel in the highlight colour one step down and
+// right; everything else is transparent. The caller owns the bitmap made.
+TBitmap* MakeEmbossedImage(int width, int height, const std::function<bool(int, int)>& inked);

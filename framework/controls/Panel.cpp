@@ -1,5 +1,6 @@
 #include "controls/Panel.h"
 
+#include "controls/ControlBorder.h"
 #include "controls/Frame3D.h"
 #include "controls/Menus.h"
 #include "core/ClassRegistry.h"
@@ -135,11 +136,7 @@ void TCustomPanel::SetBorderStyle(TBorderStyle value) {
 
 void TCustomPanel::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
-  if (FBorderStyle != bsSingle) return;
-  if (GetCtl3D())
-    params.ExStyle |= WS_EX_CLIENTEDGE;
-  else
-    params.Style |= WS_BORDER;
+  ApplyBorderStyle(params, FBorderStyle, GetCtl3D());
 }
 
 void TCustomPanel::CMCtl3DChanged(TMessage& message) {
