@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "controls/ImageList.h"
+#include "controls/TextMeasure.h"
 #include "controls/TreeView.h"
 #include "winsys/WinUser.h"
 
@@ -14,22 +15,6 @@ constexpr int ImageGap = 2;
 constexpr int TextPadding = 2;
 constexpr int ButtonHalf = 4;  // a 9 x 9 button
 
-// A context measuring text in font, released when it goes.
-class TMeasuringDC {
- public:
-  explicit TMeasuringDC(TFont* font) : FDC(CreateCompatibleDC(nullptr)) {
-    FOld = SelectObject(FDC, font->GetHandle());
-  }
-  ~TMeasuringDC() {
-    SelectObject(FDC, FOld);
-    DeleteDC(FDC);
-  }
-  HDC Get() const { return FDC; }
-
- private:
-  HDC FDC;
-  HGDIOBJ FOld;
-};
 }  // namespace
 
 void TCustomTreeView::InvalidateLayout() {
@@ -58,10 +43,7 @@ void TCustomTreeView::ForgetTextWidths(TTreeNode* node) {
 
 int TCustomTreeView::GetItemHeight() {
   if (FItemHeight > 0) return FItemHeight;
-  TMeasuringDC dc(GetFont());
-  TEXTMETRIC metrics;
-  GetTextMetrics(dc.Get(), &metrics);
-  FItemHeight = std::max<int>(metrics.tmHeight + 3, FImages ? FImages->GetHeight() : 0);
+  FItemHeight = std::max(FontHeight(GetFont()) + 3, FImages ? FImages->GetHeight() : 0);
   return FItemHeight;
 }
 
@@ -71,12 +53,8 @@ int TCustomTreeView::GetVisibleRowCount() {
 
 int TCustomTreeView::TextWidth(TTreeNode* node) {
   if (node->FTextWidth >= 0) return node->FTextWidth;
-  TMeasuringDC dc(GetFont());
-  TSize size{0, 0};
-  GetTextExtentPoint32(dc.Get(), node->GetText().c_str(), static_cast<int>(node->GetText().size()),
-                       &size);
-  node->FTextWidth = size.cx;
-  return size.cx;
+  node->FTextWidth = MeasureText(GetFont(), node->GetText()).cx;
+  return node->FTextWidth;
 }
 
 int TCustomTreeView::IndentOf(const TTreeNode* node) const {
