@@ -1,16 +1,25 @@
-// The widget gallery: tool-bar buttons in their states, panels and a splitter. With a display it
-// runs in a real window; with --screenshot FILE it paints once and writes the desktop as a PNG.
+// The widget gallery: tool-bar buttons in their states, panels and a splitter, a tree with
+// images, tabs, pages and a menu bar. With a display it runs in a real window; with
+// --screenshot FILE it opens a menu and its submenu, paints once and writes the desktop as a PNG.
 #include <string>
 
 #include "controls/Application.h"
 #include "controls/Form.h"
+#include "controls/ImageList.h"
 #include "controls/Label.h"
+#include "controls/MenuTracker.h"
+#include "controls/Menus.h"
+#include "controls/PageControl.h"
 #include "controls/Panel.h"
 #include "controls/ProgramHost.h"
 #include "controls/SpeedButton.h"
 #include "controls/Splitter.h"
+#include "controls/TabControl.h"
+#include "controls/TreeView.h"
 #include "core/Module.h"
+#include "core/Strings.h"
 #include "graphics/Bitmap.h"
+#include "winsys/VirtualKeys.h"
 #include "winsys/WinUser.h"
 
 namespace {
@@ -49,6 +58,11 @@ class TWidgetGalleryForm : public TForm {
  public:
   explicit TWidgetGalleryForm(TComponent* owner);
 
+ protected:
+  void DoShow() override;
+  // Headless, opens the Tools menu and its submenu for the screenshot.
+  void CMOpenMenu(TMessage& message);
+
  private:
   template <typename T>
   T* Add(TWinControl* parent, int left, int top, int width, int height) {
@@ -62,15 +76,42 @@ class TWidgetGalleryForm : public TForm {
                                const char* caption);
   void AddSpeedButtons(TWinControl* parent, int left, int top);
   void AddPanels(TWinControl* parent, int left, int top);
+  void AddTreeAndImages(TWinControl* parent, int left, int top);
+  void AddTabsAndPages(TWinControl* parent, int left, int top);
+  TMenuItem* AddMenuItem(TMenuItem* parent, const char* caption, const char* shortCut = "");
+  void AddMenu();
+
+  TImageList* FImages = nullptr;
 };
-IMPLEMENT_CLASS(TWidgetGalleryForm) {}
+
+constexpr UINT CM_OPENMENU = WM_USER + 1;
+
+IMPLEMENT_CLASS(TWidgetGalleryForm) {
+  MESSAGE_HANDLER(CM_OPENMENU, CMOpenMenu);
+}
 
 TWidgetGalleryForm::TWidgetGalleryForm(TComponent* owner) : TForm(owner) {
   SetName("WidgetGallery");
   SetCaption("Widget gallery");
-  SetBounds(16, 16, 600, 420);
+  SetBounds(16, 16, 600, 470);
+  AddMenu();
   AddSpeedButtons(this, 12, 10);
   AddPanels(this, 12, 100);
+  AddTreeAndImages(this, 12, 190);
+  AddTabsAndPages(this, 300, 190);
+}
+
+void TWidgetGalleryForm::DoShow() {
+  TForm::DoShow();
+  if (Application->GetHeadless()) PostMessage(GetHandle(), CM_OPENMENU, 0, 0);
+}
+
+void TWidgetGalleryForm::CMOpenMenu(TMessage&) {
+  // As a user would: Alt+T drops Tools down, Down twice reaches the submenu, Right opens it.
+  Perform(CM_DIALOGCHAR, 'T', LPARAM{1} << 29);
+  if (TMenuTracker* tracker = TMenuTracker::GetActive())
+    for (WORD key : {VK_DOWN, VK_DOWN, VK_RIGHT})
+      tracker->Perform(WM_KEYDOWN, key, 0);
 }
 
 TLabel* TWidgetGalleryForm::Heading(TWinControl* parent, int left, int top, const char* text) {
@@ -146,6 +187,85 @@ void TWidgetGalleryForm::AddPanels(TWinControl* parent, int left, int top) {
   rest->SetBevelOuter(bvNone);
   rest->SetColor(clWindow);
   rest->SetCaption("Drag the bar");
+}
+
+void TWidgetGalleryForm::AddTreeAndImages(TWinControl* parent, int left, int top) {
+  Heading(parent, left, top, "TTreeView, TImageList");
+  FImages = new TImageList(this);
+  for (TPicture picture : {piArrow, piBox, piCross}) {
+    TBitmap* bitmap = MakePicture(picture, picture == piCross ? clMaroon : clNavy);
+    FImages->AddMasked(bitmap, clFuchsia);
+    bitmap->Free();
+  }
+  auto* tree = Add<TTreeView>(parent, left, top + 20, 270, 200);
+  tree->SetImages(FImages);
+  tree->SetSortType(stText);
+  TTreeNodes* nodes = tree->GetItems();
+  nodes->BeginUpdate();
+  TTreeNode* forms = nodes->Add(nullptr, "Forms");
+  forms->SetImageIndex(1);
+  for (const char* name : {"MainForm", "AboutBox", "Options"}) {
+    TTreeNode* node = nodes->AddChild(forms, name);
+    node->SetImageIndex(0);
+    nodes->AddChild(node, "Controls")->SetImageIndex(2);
+  }
+  nodes->Add(nullptr, "Units")->SetImageIndex(1);
+  nodes->AddChild(nodes->Add(nullptr, "Data modules"), "Tables");
+  nodes->EndUpdate();
+  forms->Expand(false);
+  forms->GetItem(1)->Expand(false);
+  tree->SetSelected(forms->GetItem(1));
+}
+
+void TWidgetGalleryForm::AddTabsAndPages(TWinControl* parent, int left, int top) {
+  Heading(parent, left, top, "TTabControl, TPageControl");
+  auto* tabs = Add<TTabControl>(parent, left, top + 20, 270, 60);
+  for (const char* tab : {"Properties", "Events", "&More"})
+    tabs->GetTabs()->Add(tab);
+  tabs->SetTabIndex(1);
+  auto* pages = Add<TPageControl>(parent, left, top + 90, 270, 130);
+  for (const char* caption : {"&General", "Display", "Editor"}) {
+    auto* sheet = new TTabSheet(this);
+    sheet->SetCaption(caption);
+    sheet->SetPageControl(pages);
+    auto* label = Add<TLabel>(sheet, 10, 10, 200, 13);
+    label->SetCaption(std::string("The page ") + caption);
+  }
+  pages->SetActivePageIndex(0);
+}
+
+TMenuItem* TWidgetGalleryForm::AddMenuItem(TMenuItem* parent, const char* caption,
+                                           const char* shortCut) {
+  auto* item = new TMenuItem(this);
+  item->SetCaption(caption);
+  item->SetShortCut(TextToShortCut(shortCut));
+  parent->Add(item);
+  return item;
+}
+
+void TWidgetGalleryForm::AddMenu() {
+  auto* menu = new TMainMenu(this);
+  TMenuItem* file = AddMenuItem(menu->GetItems(), "&File");
+  AddMenuItem(file, "&New", "Ctrl+N");
+  AddMenuItem(file, "&Open...", "Ctrl+O");
+  AddMenuItem(file, "-");
+  AddMenuItem(file, "E&xit", "Alt+F4");
+  TMenuItem* edit = AddMenuItem(menu->GetItems(), "&Edit");
+  AddMenuItem(edit, "&Undo", "Ctrl+Z")->SetEnabled(false);
+  AddMenuItem(edit, "Cu&t", "Ctrl+X");
+  TMenuItem* tools = AddMenuItem(menu->GetItems(), "&Tools");
+  AddMenuItem(tools, "&Options...")->SetDefault(true);
+  AddMenuItem(tools, "&Show hints")->SetChecked(true);
+  TMenuItem* layout = AddMenuItem(tools, "&Layout");
+  for (const char* name : {"&Default", "&Debug", "&Wide"}) {
+    TMenuItem* item = AddMenuItem(layout, name);
+    item->SetRadioItem(true);
+    item->SetChecked(std::string(name) == "&Default");
+  }
+  AddMenuItem(tools, "-");
+  AddMenuItem(tools, "&Configure Tools...", "Shift+Ctrl+T");
+  AddMenuItem(menu->GetItems(), "&Help");
+  SetMenu(menu);
 }
 }  // namespace
 
