@@ -20,6 +20,11 @@ IMPLEMENT_CLASS(TCustomForm) {
   MESSAGE_HANDLER(CM_DIALOGKEY, CMDialogKey);
   MESSAGE_HANDLER(CM_SHOWINGCHANGED, CMShowingChanged);
   MESSAGE_HANDLER(CM_RELEASE, CMRelease);
+  MESSAGE_HANDLER(WM_NCCALCSIZE, WMNCCalcSize);
+  MESSAGE_HANDLER(WM_NCPAINT, WMNCPaint);
+  MESSAGE_HANDLER(WM_NCHITTEST, WMNCHitTest);
+  MESSAGE_HANDLER(WM_NCLBUTTONDOWN, WMNCLButtonDown);
+  MESSAGE_HANDLER(CM_DIALOGCHAR, CMDialogChar);
 }
 
 IMPLEMENT_CLASS(TForm) {
@@ -33,6 +38,7 @@ IMPLEMENT_CLASS(TForm) {
   PROPERTY(Enabled, GetEnabled, SetEnabled).Default(true);
   PROPERTY(Font, GetFont, SetFont).Stored(&TControl::IsFontStored);
   PROPERTY(KeyPreview, GetKeyPreview, SetKeyPreview).Default(false);
+  PROPERTY(Menu, GetMenu, SetMenu);
   PROPERTY(PixelsPerInch, GetPixelsPerInch, SetPixelsPerInch);
   PROPERTY(PopupMenu, GetPopupMenu, SetPopupMenu);
   PROPERTY(Position, GetPosition, SetPosition).Default(poDesigned);
@@ -84,6 +90,7 @@ TCustomForm::TCustomForm(TComponent* owner)
 }
 
 TCustomForm::~TCustomForm() {
+  ReleaseMenu();
   // The window goes while the form is still whole; the controls on it go after.
   if (HandleAllocated()) DestroyHandle();
   Screen->RemoveForm(this);
@@ -603,6 +610,7 @@ void TCustomForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == FMenu) SetMenu(nullptr);
   if (FDesigner) FDesigner->Notification(component, operation);
 }
 

@@ -8,6 +8,7 @@
 #include "controls/WinControl.h"
 
 class TDesigner;
+class TMainMenu;
 
 // Where a form appears when it shows.
 enum TPosition : uint8_t {
@@ -116,6 +117,14 @@ class TCustomForm : public TWinControl {
   // The designer editing the form, or null (the default): not owned.
   TDesigner* GetDesigner() const { return FDesigner; }
   void SetDesigner(TDesigner* value) { FDesigner = value; }
+  // The menu bar shown below the caption (not owned; null: none). The bar takes its height
+  // from the client area while the menu has a visible item.
+  TMainMenu* GetMenu() const { return FMenu; }
+  void SetMenu(TMainMenu* value);
+  // Runs the menu item whose shortcut key and shift make; true when there was one.
+  bool IsShortCut(WORD key, TShiftState shift);
+  // Told by the menu after its items changed: the bar is laid out and drawn again.
+  void MenuChanged();
 
   // While the form reads its stored file, a name its owner already holds becomes unique.
   void SetName(const TComponentName& newName) override;
@@ -172,9 +181,17 @@ class TCustomForm : public TWinControl {
   void CMDialogKey(TCMDialogKey& message);
   void CMShowingChanged(TMessage& message);
   void CMRelease(TMessage& message);
+  // The menu bar in the non-client area (FormMenu.cpp).
+  void WMNCCalcSize(TMessage& message);
+  void WMNCPaint(TMessage& message);
+  void WMNCHitTest(TWMNCHitTest& message);
+  void WMNCLButtonDown(TMessage& message);
+  void CMDialogChar(TCMDialogChar& message);
 
  private:
   void CloseModal();
+  // Unlinks the main menu (which may outlive the form) and closes it if it is open.
+  void ReleaseMenu();
   void ApplyPosition();
   void FocusActiveControl();
   bool SendFocusMessage(TWinControl* control, UINT msg);
@@ -196,6 +213,8 @@ class TCustomForm : public TWinControl {
   int FFocusCount = 0;
   TControlCanvas* FCanvas;
   TDesigner* FDesigner = nullptr;
+  TMainMenu* FMenu = nullptr;
+  bool FMenuBarShown = false;
 
   TNotifyEvent FOnActivate;
   TNotifyEvent FOnDeactivate;

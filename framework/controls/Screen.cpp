@@ -19,11 +19,15 @@ constexpr int ScreenPixelsPerInch = 96;
 }  // namespace
 
 TScreen::TScreen(TComponent* owner)
-    : TComponent(owner), FPixelsPerInch(ScreenPixelsPerInch), FHintFont(new TFont()) {}
+    : TComponent(owner),
+      FPixelsPerInch(ScreenPixelsPerInch),
+      FHintFont(new TFont()),
+      FMenuFont(new TFont()) {}
 
 TScreen::~TScreen() {
   if (FFonts) FFonts->Free();
   FHintFont->Free();
+  FMenuFont->Free();
 }
 
 TCustomForm* TScreen::GetForm(int index) const {

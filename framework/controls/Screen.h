@@ -46,6 +46,8 @@ class TScreen : public TComponent {
   TStrings* GetFonts();
   // The font of hint windows.
   TFont* GetHintFont() const { return FHintFont; }
+  // The font of menu bars and drop-down menus.
+  TFont* GetMenuFont() const { return FMenuFont; }
 
   TNotifyEvent GetOnActiveFormChange() const { return FOnActiveFormChange; }
   void SetOnActiveFormChange(TNotifyEvent value) { FOnActiveFormChange = value; }
@@ -70,6 +72,7 @@ class TScreen : public TComponent {
   int FPixelsPerInch;
   TStringList* FFonts = nullptr;
   TFont* FHintFont;
+  TFont* FMenuFont;
   TNotifyEvent FOnActiveFormChange;
   TNotifyEvent FOnActiveControlChange;
 };

@@ -209,6 +209,9 @@ class TWinControl : public TControl {
   void PlaceInZOrder();
   HWND PrecedingWindow() const;
   bool IsDialogKey(TWMKey& message);
+  // Runs the menu item whose shortcut the key is (popup menus of this control and its parents,
+  // then the form's menu); true when one ran.
+  bool IsMenuKey(TWMKey& message);
   bool DoKeyDown(TWMKey& message);
   bool DoKeyPress(TWMKey& message);
   bool DoKeyUp(TWMKey& message);

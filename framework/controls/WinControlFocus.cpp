@@ -2,6 +2,7 @@
 
 #include "controls/ControlRef.h"
 #include "controls/Form.h"
+#include "controls/Menus.h"
 #include "controls/WinControl.h"
 #include "core/Exception.h"
 #include "core/SysUtils.h"
@@ -241,8 +242,27 @@ bool TWinControl::DoKeyPress(TWMKey& message) {
   return key == 0;
 }
 
+bool TWinControl::IsMenuKey(TWMKey& message) {
+  if (GetComponentState().Contains(csDesigning)) return false;
+  const WORD key = static_cast<WORD>(message.CharCode());
+  const TShiftState shift = KeyDataToShiftState(message.KeyData());
+  const HWND window = FHandle;
+  const UINT msg = message.Msg;
+  bool ran = false;
+  // The popup menus of the control and its parents first, then the form's menu.
+  for (TControl* control = this; control && !ran; control = control->GetParent())
+    if (TPopupMenu* popup = control->GetPopupMenu()) ran = popup->IsShortCut(key, shift);
+  if (!ran) {
+    TCustomForm* form = GetParentForm();
+    ran = form && form->IsShortCut(key, shift);
+  }
+  if (ran) DropTranslatedCharacter(window, msg);
+  return ran;
+}
+
 void TWinControl::WMKeyDown(TWMKey& message) {
   TControlRef<TWinControl> self(this);
+  if (IsMenuKey(message) || !self) return;
   if (IsDialogKey(message) || !self) return;
   if (DoKeyDown(message) || !self) return;
   // Alt+F4 closes the form whichever of its controls has the focus.

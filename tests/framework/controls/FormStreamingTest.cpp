@@ -3,9 +3,13 @@
 #include "ControlTestSupport.h"
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
+#include "controls/ImageList.h"
 #include "controls/ListBox.h"
 #include "controls/Memo.h"
 #include "controls/Menus.h"
+#include "controls/PageControl.h"
+#include "controls/TreeView.h"
+#include "graphics/Bitmap.h"
 #include "streaming/Reader.h"
 #include "streaming/Writer.h"
 
@@ -264,4 +268,144 @@ TEST_F(FormStreamingTest, AMalformedFileNamesWhatAndWhereAndLeavesNothingBehind)
     }
     EXPECT_EQ(Screen->GetFormCount(), forms);
   }
+}
+
+TEST_F(FormStreamingTest, AFormWithATreePagesImagesAndAMenuReadsBackToTheSameState) {
+  auto* form = new TForm(nullptr);
+  form->SetName("Explorer");
+  form->SetBounds(10, 10, 400, 300);
+  auto* images = new TImageList(form);
+  images->SetName("Images");
+  auto* strip = new TBitmap();
+  strip->SetSize(32, 16);
+  strip->GetCanvas()->GetBrush()->SetColor(clFuchsia);
+  strip->GetCanvas()->FillRect({0, 0, 32, 16});
+  strip->GetCanvas()->GetBrush()->SetColor(clNavy);
+  strip->GetCanvas()->FillRect({2, 2, 10, 14});
+  strip->GetCanvas()->FillRect({20, 4, 30, 6});
+  images->AddMasked(strip, clFuchsia);
+  strip->Free();
+
+  auto* pages = new TPageControl(form);
+  pages->SetName("Pages");
+  pages->SetParent(form);
+  pages->SetBounds(0, 0, 380, 250);
+  auto* treePage = new TTabSheet(form);
+  treePage->SetName("TreePage");
+  treePage->SetCaption("&Tree");
+  treePage->SetPageControl(pages);
+  auto* otherPage = new TTabSheet(form);
+  otherPage->SetName("OtherPage");
+  otherPage->SetCaption("Other");
+  otherPage->SetPageControl(pages);
+  auto* tree = new TTreeView(form);
+  tree->SetName("Tree");
+  tree->SetParent(treePage);
+  tree->SetAlign(alClient);
+  tree->SetImages(images);
+  tree->SetSortType(stText);
+  tree->SetShowLines(false);
+  TTreeNode* root = tree->GetItems()->Add(nullptr, "Root");
+  root->SetImageIndex(1);
+  tree->GetItems()->AddChild(root, "beta");
+  tree->GetItems()->AddChild(root, "Alpha");
+  root->Expand(false);
+  auto* label = new TLabel(form);
+  label->SetName("OtherLabel");
+  label->SetParent(otherPage);
+  label->SetCaption("On the other page");
+  pages->SetActivePage(otherPage);
+
+  auto* menu = new TMainMenu(form);
+  menu->SetName("MainMenu");
+  auto* tools = new TMenuItem(form);
+  tools->SetName("ToolsMenu");
+  tools->SetCaption("&Tools");
+  menu->GetItems()->Add(tools);
+  auto* options = new TMenuItem(form);
+  options->SetName("ToolsOptions");
+  options->SetCaption("&Options...");
+  options->SetShortCut(TextToShortCut("Shift+Ctrl+O"));
+  options->SetHint("Options|Change the options");
+  options->SetHelpContext(12);
+  tools->Add(options);
+  auto* line = new TMenuItem(form);
+  line->SetName("ToolsLine");
+  line->SetCaption("-");
+  tools->Add(line);
+  auto* view = new TMenuItem(form);
+  view->SetName("ToolsView");
+  view->SetCaption("&View");
+  view->SetRadioItem(true);
+  view->SetGroupIndex(3);
+  view->SetChecked(true);
+  view->SetDefault(true);
+  view->SetEnabled(false);
+  tools->Add(view);
+  auto* deep = new TMenuItem(form);
+  deep->SetName("ToolsToolsItem");
+  deep->SetCaption("Deep");
+  deep->SetVisible(false);
+  view->Add(deep);
+  form->SetMenu(menu);
+
+  const std::string text = Write(form);
+  TForm* copy = Read(text);
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(Write(copy), text);
+  EXPECT_NE(text.find("ShortCut = 24655"), std::string::npos) << text;
+
+  // The tree: sorted nodes with their images, expanded, and its image list.
+  auto* copiedTree = dynamic_cast<TTreeView*>(copy->FindComponent("Tree"));
+  auto* copiedImages = dynamic_cast<TImageList*>(copy->FindComponent("Images"));
+  ASSERT_TRUE(copiedTree && copiedImages);
+  EXPECT_EQ(copiedTree->GetImages(), copiedImages);
+  EXPECT_FALSE(copiedTree->GetShowLines());
+  TTreeNodes* nodes = copiedTree->GetItems();
+  ASSERT_EQ(nodes->GetCount(), 3);
+  EXPECT_TRUE(nodes->GetFirstNode()->GetExpanded());
+  EXPECT_EQ(nodes->GetFirstNode()->GetImageIndex(), 1);
+  EXPECT_EQ(nodes->GetItem(1)->GetText(), "Alpha");
+  EXPECT_EQ(nodes->GetItem(2)->GetText(), "beta");
+  ASSERT_EQ(copiedImages->GetCount(), 2);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x)
+      ASSERT_EQ(copiedImages->IsOpaque(1, x, y), images->IsOpaque(1, x, y)) << x << "," << y;
+
+  // The pages, their controls and the page that was active.
+  auto* copiedPages = dynamic_cast<TPageControl*>(copy->FindComponent("Pages"));
+  ASSERT_NE(copiedPages, nullptr);
+  ASSERT_EQ(copiedPages->GetPageCount(), 2);
+  EXPECT_EQ(copiedPages->GetPage(0)->GetName(), "TreePage");
+  EXPECT_EQ(std::string(copiedPages->GetPage(0)->GetCaption()), "&Tree");
+  EXPECT_EQ(copiedPages->GetActivePage(), copy->FindComponent("OtherPage"));
+  EXPECT_EQ(copiedTree->GetParent(), copiedPages->GetPage(0));
+  EXPECT_EQ(dynamic_cast<TControl*>(copy->FindComponent("OtherLabel"))->GetParent(),
+            copiedPages->GetPage(1));
+
+  // The menu: the form's bar, its tree of items, each found by its name.
+  auto* copiedMenu = dynamic_cast<TMainMenu*>(copy->FindComponent("MainMenu"));
+  ASSERT_NE(copiedMenu, nullptr);
+  EXPECT_EQ(copy->GetMenu(), copiedMenu);
+  TMenuItem* copiedTools = copiedMenu->GetItems()->Find("Tools");
+  ASSERT_NE(copiedTools, nullptr);
+  EXPECT_EQ(copy->FindComponent("ToolsMenu"), copiedTools);
+  ASSERT_EQ(copiedTools->GetCount(), 3);
+  TMenuItem* copiedOptions = copiedTools->GetItem(0);
+  EXPECT_EQ(copiedOptions->GetName(), "ToolsOptions");
+  EXPECT_EQ(ShortCutToText(copiedOptions->GetShortCut()), "Shift+Ctrl+O");
+  EXPECT_EQ(copiedOptions->GetHint(), "Options|Change the options");
+  EXPECT_EQ(copiedOptions->GetHelpContext(), 12);
+  EXPECT_TRUE(copiedTools->GetItem(1)->IsLine());
+  TMenuItem* copiedView = copiedTools->GetItem(2);
+  EXPECT_TRUE(copiedView->GetRadioItem() && copiedView->GetChecked() && copiedView->GetDefault());
+  EXPECT_FALSE(copiedView->GetEnabled());
+  EXPECT_EQ(copiedView->GetGroupIndex(), 3);
+  auto* copiedDeep = dynamic_cast<TMenuItem*>(copy->FindComponent("ToolsToolsItem"));
+  ASSERT_NE(copiedDeep, nullptr);
+  EXPECT_EQ(copiedDeep->GetParent(), copiedView);
+  EXPECT_FALSE(copiedDeep->GetVisible());
+  EXPECT_EQ(copiedDeep->GetParentMenu(), copiedMenu);
+  copy->Free();
+  form->Free();
 }

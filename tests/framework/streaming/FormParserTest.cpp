@@ -53,7 +53,7 @@ const char* const EveryConstruct =
     "  Data = {\n"
     "    0A0B}\n"
     "  Style = [fsBold, fsItalic]\n"
-    "  inherited Panel1: TPanel [2]\n"
+    "  inherited Panel1: TTestPanel [2]\n"
     "    object Button1: TButton [0]\n"
     "      OnClick = Button1Click\n"
     "    end\n"
