@@ -40,15 +40,7 @@ const TModuleResource Resources[] = {
 ${table}    {nullptr, nullptr, 0}};
 }  // namespace
 
-const TModule& ThisModule() {
-  static const TModule Module(\"${MODULE}\", Resources);
-  return Module;
-}
-
-namespace {
-// Makes the module and its resources known as soon as the binary is loaded.
-[[maybe_unused]] const TModule& Registered = ThisModule();
-}  // namespace
+IMPLEMENT_MODULE_RESOURCES(\"${MODULE}\", Resources)
 ")
 file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
 file(REMOVE "${OUTPUT}.tmp")

@@ -91,6 +91,10 @@ class TComponent : public TPersistent {
   virtual bool HasParent() const { return false; }
   virtual TComponent* GetParentComponent() const { return nullptr; }
   virtual void SetParentComponent(TComponent* value) {}
+  // Moves child to position order among the children that GetChildren lists, as a form file's
+  // child position ([n]) asks. The default does nothing: classes whose children's order
+  // matters (controls' z-order) override it.
+  virtual void SetChildOrder(TComponent* child, int order) {}
 
  protected:
   // Called when component is inserted into or removed from this component's owner tree, and

@@ -6,6 +6,7 @@
 
 #include "core/Exception.h"
 #include "core/Forward.h"
+#include "rtti/ParamText.h"
 #include "rtti/TypeInfo.h"
 
 // Method references: an object and the code of one of its methods, the values of event
@@ -118,19 +119,27 @@ struct TSignatureResult<R(A...)> {
 }  // namespace Detail
 
 // Declares an event type and its type information:
-//   DECLARE_EVENT(TNotifyEvent, void(TObject* Sender), "Sender: TObject");
-// The text is the declaration's parameter list, which the type information reports.
-#define DECLARE_EVENT(EventType, EventSig, Params)                                         \
+//   DECLARE_EVENT(TNotifyEvent, void(TObject* Sender));
+// The declaration's parameter text ("Sender: TObject"), which the type information reports, is
+// derived from the signature, whose parameters must then be named and of types with a known
+// name. It may be given as a third argument instead, for grouped names or other type names:
+//   DECLARE_EVENT(TCountEvent, void(TObject* Sender, int& Count), "Sender: TObject; var Count:
+//   Integer");
+// The compiler checks that a given text agrees with the signature: the same number of
+// parameters, var for each non-const reference and only there, and the same names and types.
+#define DECLARE_EVENT(EventType, EventSig, ...)                                            \
   class EventType : public TMethodRef<EventSig> {                                          \
    public:                                                                                 \
     using TMethodRef::TMethodRef;                                                          \
   };                                                                                       \
+  static_assert(::Detail::EventParamsAgree(#EventSig __VA_OPT__(, ) __VA_ARGS__),          \
+                #EventType ": the parameter text does not match the signature");           \
   inline PTypeInfo TypeInfoOf(const EventType*) {                                          \
     static const TTypeInfo info = TTypeInfo::Method(                                       \
-        #EventType, Params,                                                                \
+        #EventType, ::Detail::EventParamText(#EventSig __VA_OPT__(, ) __VA_ARGS__),        \
         ::Detail::ResultTypeName<typename ::Detail::TSignatureResult<EventSig>::Result>(), \
         typeid(EventSig));                                                                 \
     return &info;                                                                          \
   }
 
-DECLARE_EVENT(TNotifyEvent, void(TObject* Sender), "Sender: TObject");
+DECLARE_EVENT(TNotifyEvent, void(TObject* Sender));

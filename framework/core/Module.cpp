@@ -24,6 +24,10 @@ const TModuleResource* TModule::FindResource(std::string_view name) const {
   return nullptr;
 }
 
+void TModule::AddClass(TClass aClass) const {
+  FClasses.push_back(aClass);
+}
+
 const std::vector<const TModule*>& TModule::GetModules() {
   return LoadedModules();
 }

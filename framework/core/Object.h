@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "core/Forward.h"
 
@@ -10,18 +11,24 @@ template <typename C>
 class TClassBuilder;
 
 // Declares a framework class inside its body: DECLARE_CLASS(TButton, TControl). The class then
-// knows its class reference and publishes what IMPLEMENT_CLASS describes.
-#define DECLARE_CLASS(Class, Parent)  \
- public:                              \
-  using inherited = Parent;           \
-  using ThisClass = Class;            \
-  static TClass StaticClass();        \
-  TClass ClassType() const override { \
-    return StaticClass();             \
-  }                                   \
-                                      \
- private:                             \
-  friend class ::TMetaClass;          \
+// knows its class reference and publishes what IMPLEMENT_CLASS describes. Parent must be the
+// class's direct framework base: naming a more distant ancestor would skip the published
+// members of the classes in between, so the compiler refuses it.
+#define DECLARE_CLASS(Class, Parent)                                                     \
+ public:                                                                                 \
+  /* Found in the base class, before this class declares its own ThisClass. */           \
+  using VmDirectBase = typename Class::ThisClass;                                        \
+  static_assert(std::is_same_v<Parent, VmDirectBase>,                                    \
+                #Class ": DECLARE_CLASS must name the direct base class as the parent"); \
+  using inherited = Parent;                                                              \
+  using ThisClass = Class;                                                               \
+  static TClass StaticClass();                                                           \
+  TClass ClassType() const override {                                                    \
+    return StaticClass();                                                                \
+  }                                                                                      \
+                                                                                         \
+ private:                                                                                \
+  friend class ::TMetaClass;                                                             \
   static void DescribeClass(TClassBuilder<Class>& Meta)
 
 // The root of all framework classes: an object that knows its class.

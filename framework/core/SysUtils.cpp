@@ -134,6 +134,16 @@ bool SameText(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
+size_t HashText(std::string_view text) {
+  // FNV-1a over the upper-cased bytes.
+  uint64_t hash = 14695981039346656037ull;
+  for (char c : text) {
+    hash ^= static_cast<unsigned char>(UpCase(c));
+    hash *= 1099511628211ull;
+  }
+  return static_cast<size_t>(hash);
+}
+
 static bool IsBlank(char c) {
   return static_cast<unsigned char>(c) <= ' ';
 }

@@ -60,6 +60,8 @@ std::string LowerCase(std::string_view text);
 int CompareStr(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
+// A hash that agrees with SameText: texts that differ only in ASCII letter case hash alike.
+size_t HashText(std::string_view text);
 std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);

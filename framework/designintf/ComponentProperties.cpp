@@ -1,5 +1,7 @@
 #include "designintf/ComponentProperties.h"
 
+#include <unordered_map>
+
 #include "core/Component.h"
 #include "designintf/ComponentList.h"
 #include "designintf/PropertyEditor.h"
@@ -7,37 +9,31 @@
 #include "rtti/PropInfo.h"
 
 namespace {
-// The property named like first's on every object, with the same type information; empty when
-// one object lacks it.
-TInstPropList FindCommonProperty(const std::vector<TPersistent*>& objects, PPropInfo first) {
-  TInstPropList props;
-  for (TPersistent* object : objects) {
-    PPropInfo info = object->ClassType()->FindProperty(first->GetName());
-    if (!info || info->GetPropType() != first->GetPropType()) return {};
-    props.push_back({object, info});
+// The objects grouped by class: properties are matched and editor classes chosen once per
+// class, so a selection of many components of one class costs what one component costs plus a
+// list entry per object.
+struct TSelectionClasses {
+  std::vector<const TPersistent*> Representatives;  // one object per class
+  std::vector<size_t> ClassOf;                      // per object, its class's position
+
+  explicit TSelectionClasses(const std::vector<TPersistent*>& objects) {
+    std::unordered_map<TClass, size_t> positions;
+    ClassOf.reserve(objects.size());
+    for (const TPersistent* object : objects) {
+      const auto [place, added] = positions.emplace(object->ClassType(), Representatives.size());
+      if (added) Representatives.push_back(object);
+      ClassOf.push_back(place->second);
+    }
   }
-  return props;
-}
+};
 
-// The editor class that every object's registration gives; null when the property is hidden on
-// one of them or they disagree.
-TClass CommonEditorClass(const TInstPropList& props) {
-  const TClass editorClass = GetEditorClass(props.front().PropInfo, props.front().Instance);
-  for (const TInstProp& prop : props)
-    if (GetEditorClass(prop.PropInfo, prop.Instance) != editorClass) return nullptr;
-  return editorClass;
-}
-
-bool AllWritable(const TInstPropList& props) {
-  for (const TInstProp& prop : props)
-    if (!prop.PropInfo->IsWritable()) return false;
-  return true;
-}
-
-// A read-only value cannot be edited, a read-only object's properties can; several objects
-// need an editor that can edit them together.
-bool IsShown(TPropertyAttributes attributes, bool writable, size_t objectCount) {
-  if (!writable && !attributes.Contains(paSubProperties)) return false;
+// A read-only value cannot be edited; a read-only object's properties can, and so can its
+// contents through a dialog (a collection's items). Several objects need an editor that can
+// edit them together.
+bool IsShown(TPropertyAttributes attributes, bool writable, bool isObject, size_t objectCount) {
+  if (!writable && !attributes.Contains(paSubProperties) &&
+      !(isObject && attributes.Contains(paDialog)))
+    return false;
   return objectCount == 1 || attributes.Contains(paMultiSelect);
 }
 }  // namespace
@@ -45,15 +41,32 @@ bool IsShown(TPropertyAttributes attributes, bool writable, size_t objectCount) 
 void GetObjectProperties(const std::vector<TPersistent*>& objects, TTypeKinds filter,
                          TFormDesigner* designer, const TGetPropEditProc& proc) {
   if (objects.empty()) return;
+  const TSelectionClasses classes(objects);
+  std::vector<PPropInfo> matches(classes.Representatives.size());
   for (PPropInfo first : GetPropList(objects.front(), filter)) {
-    TInstPropList props = FindCommonProperty(objects, first);
-    if (props.empty()) continue;
-    const TClass editorClass = CommonEditorClass(props);
+    // The property of that name and type information on every class, with one editor class.
+    const TClass editorClass = GetEditorClass(first, objects.front());
     if (!editorClass) continue;
-    const bool writable = AllWritable(props);
+    bool common = true;
+    bool writable = true;
+    for (size_t c = 0; c < classes.Representatives.size() && common; ++c) {
+      const TPersistent* representative = classes.Representatives[c];
+      PPropInfo info = c == 0 ? first : representative->ClassType()->FindProperty(first->GetName());
+      common = info && info->GetPropType() == first->GetPropType() &&
+               (c == 0 || GetEditorClass(info, representative) == editorClass);
+      if (common) writable = writable && info->IsWritable();
+      matches[c] = info;
+    }
+    if (!common) continue;
+    TInstPropList props;
+    props.reserve(objects.size());
+    for (size_t i = 0; i < objects.size(); ++i)
+      props.push_back({objects[i], matches[classes.ClassOf[i]]});
     std::unique_ptr<TPropertyEditor> editor =
         CreatePropertyEditor(editorClass, designer, std::move(props));
-    if (IsShown(editor->GetAttributes(), writable, objects.size())) proc(std::move(editor));
+    if (IsShown(editor->GetAttributes(), writable, first->GetPropType()->Kind == tkClass,
+                objects.size()))
+      proc(std::move(editor));
   }
 }
 

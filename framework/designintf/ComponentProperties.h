@@ -12,10 +12,15 @@
 // that covers the property on all components; proc owns it.
 //
 // A property is left out when the registry (RegisterPropertyEditor) hides it or gives the
-// components different editor classes; when it has no setter and its editor offers no
-// sub-properties (a read-only value cannot be edited, a read-only object's properties can);
-// and, with several components, when its editor lacks paMultiSelect. Null entries of the list
-// are skipped. Exceptions of editors propagate and end the call.
+// components different editor classes; when it has no setter and its editor offers neither
+// sub-properties nor, for an object, a dialog (a read-only value cannot be edited, a read-only
+// object's properties and contents can); and, with several components, when its editor lacks
+// paMultiSelect. Null entries of the list are skipped. Exceptions of editors propagate and end
+// the call.
+//
+// Properties are matched and editor classes chosen once per class of the selection, through
+// the classes' name indexes: the cost grows with the number of properties and, beyond that,
+// with one list entry per selected component.
 void GetComponentProperties(const TComponentList& components, TTypeKinds filter,
                             TFormDesigner* designer, const TGetPropEditProc& proc);
 

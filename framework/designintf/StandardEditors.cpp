@@ -2,10 +2,12 @@
 
 #include "controls/Caption.h"
 #include "controls/ModalResult.h"
+#include "core/Collection.h"
 #include "core/Component.h"
 #include "core/DateUtils.h"
 #include "core/Strings.h"
 #include "designintf/ClassProperty.h"
+#include "designintf/CollectionProperty.h"
 #include "designintf/ColorProperty.h"
 #include "designintf/ComponentProperty.h"
 #include "designintf/CursorProperty.h"
@@ -33,6 +35,7 @@ void Detail::AddStandardRegistrations(const TAddRegistration& add) {
   add(TypeInfo<TComponentName>(), TComponent::StaticClass(), "Name",
       TComponentNameProperty::StaticClass());
   add(TypeInfo<TStrings*>(), nullptr, "", TStringListProperty::StaticClass());
+  add(TypeInfo<TCollection*>(), nullptr, "", TCollectionProperty::StaticClass());
   add(TypeInfo<TDateTime>(), nullptr, "", TDateTimeProperty::StaticClass());
   add(TypeInfo<TDate>(), nullptr, "", TDateProperty::StaticClass());
   add(TypeInfo<TTime>(), nullptr, "", TTimeProperty::StaticClass());

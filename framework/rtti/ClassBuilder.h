@@ -1,10 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <type_traits>
 
+#include "core/Exception.h"
 #include "core/Method.h"
+#include "core/SysUtils.h"
+#include "rtti/MetaClass.h"
 #include "rtti/PropAccessor.h"
 
 // Chains the options of one published property: .Default(75), .NoDefault(), .Stored(false),
@@ -41,7 +47,37 @@ class TPropertyOptions {
   TPropInfo& FInfo;
 };
 
-// Fills the metadata of class C; IMPLEMENT_CLASS hands one to the class's description.
+// The options of a property published at run time; the type is checked when they are set.
+class TRuntimePropertyOptions {
+ public:
+  explicit TRuntimePropertyOptions(TPropInfo& info) : FInfo(info) {}
+
+  // Raises EPropertyError unless the property is ordinal or a set.
+  TRuntimePropertyOptions& Default(int64_t value) {
+    if (!FInfo.GetPropType()->IsOrdinal())
+      throw EPropertyError(
+          Format("Property %s is not ordinal and cannot declare a default", FInfo.GetName()));
+    FInfo.SetDefault(value);
+    return *this;
+  }
+  TRuntimePropertyOptions& NoDefault() {
+    FInfo.SetDefault(std::nullopt);
+    return *this;
+  }
+  TRuntimePropertyOptions& Stored(std::function<bool(TObject*)> predicate) {
+    FInfo.SetStored(std::move(predicate));
+    return *this;
+  }
+  TRuntimePropertyOptions& Stored(bool stored) {
+    return Stored([stored](TObject*) { return stored; });
+  }
+
+ private:
+  TPropInfo& FInfo;
+};
+
+// Fills the metadata of class C; IMPLEMENT_CLASS hands one to the class's description, and a
+// program that builds a class at run time makes one over it (TClassBuilder<TBase>(meta)).
 template <typename C>
 class TClassBuilder {
  public:
@@ -69,6 +105,23 @@ class TClassBuilder {
     TPropInfo& added = *info;
     FMeta.AddProperty(std::move(info));
     return TPropertyOptions<C, T>(added);
+  }
+
+  // A published property known only at run time: its name, its type information and the
+  // object that reads and writes it (see TRuntimeAccess). Instances handed to access are of
+  // this class. Publishing a name again replaces the earlier property in its place. Raises
+  // EPropertyError for a name that is not an identifier, a null type or a null access.
+  TRuntimePropertyOptions RuntimeProperty(std::string_view name, PTypeInfo typeInfo,
+                                          std::unique_ptr<TPropAccess> access) {
+    if (!IsValidIdent(name))
+      throw EPropertyError(Format("'%s' is not a valid property name", name));
+    if (!typeInfo || !access)
+      throw EPropertyError(
+          Format("Property %s needs type information and an accessor", std::string(name)));
+    auto info = std::make_unique<TPropInfo>(std::string(name), &FMeta, typeInfo, std::move(access));
+    TPropInfo& added = *info;
+    FMeta.AddProperty(std::move(info));
+    return TRuntimePropertyOptions(added);
   }
 
   // A published method: METHOD(Button1Click).

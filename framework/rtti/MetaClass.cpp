@@ -3,6 +3,12 @@
 #include "core/Exception.h"
 #include "core/SysUtils.h"
 
+TMetaClass::TMetaClass(std::string name, TClass parent, TFactory factory, const TModule* module)
+    : FName(std::move(name)), FParent(parent), FModule(module), FFactory(factory) {
+  FTypeInfo = TTypeInfo::Class(FName, this);
+  InheritProperties();
+}
+
 TMetaClass::~TMetaClass() = default;
 
 bool TMetaClass::InheritsFrom(TClass ancestor) const {
@@ -22,25 +28,30 @@ void TMetaClass::RaiseCannotCast(TClass target) const {
 }
 
 void TMetaClass::InheritProperties() {
-  if (FParent) FProperties = FParent->FProperties;
+  if (!FParent) return;
+  FProperties = FParent->FProperties;
+  FPropertyIndex = FParent->FPropertyIndex;
 }
 
 void TMetaClass::AddProperty(std::unique_ptr<TPropInfo> property) {
   PPropInfo added = property.get();
   FOwnProperties.push_back(std::move(property));
-  for (PPropInfo& existing : FProperties) {
-    if (SameText(existing->GetName(), added->GetName())) {
-      existing = added;
-      return;
-    }
+  const auto found = FPropertyIndex.find(added->GetName());
+  if (found != FPropertyIndex.end()) {
+    // Published again: the new declaration takes the inherited place, under its own spelling.
+    const size_t position = found->second;
+    FPropertyIndex.erase(found);
+    FProperties[position] = added;
+    FPropertyIndex.emplace(added->GetName(), position);
+    return;
   }
+  FPropertyIndex.emplace(added->GetName(), FProperties.size());
   FProperties.push_back(added);
 }
 
 PPropInfo TMetaClass::FindProperty(std::string_view name) const {
-  for (PPropInfo property : FProperties)
-    if (SameText(property->GetName(), name)) return property;
-  return nullptr;
+  const auto found = FPropertyIndex.find(name);
+  return found == FPropertyIndex.end() ? nullptr : FProperties[found->second];
 }
 
 const TMethodCode* TMetaClass::MethodAddress(std::string_view name) const {

@@ -5,11 +5,13 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <vector>
 
 #include "core/Forward.h"
 #include "core/Module.h"  // IMPLEMENT_CLASS names the binary's ThisModule()
 #include "core/Object.h"
+#include "core/SysUtils.h"
 #include "rtti/PropInfo.h"
 #include "rtti/TypeInfo.h"
 
@@ -28,14 +30,33 @@ struct TPublishedField {
   std::function<void(TObject* instance, TObject* value)> Assign;
 };
 
+namespace Detail {
+// Property names compare in any ASCII letter case, so the index does too.
+struct TNameHash {
+  size_t operator()(std::string_view name) const { return HashText(name); }
+};
+struct TNameEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+};
+}  // namespace Detail
+
 // The class metadata of one framework class: name, parent, factory, module, published
-// properties, methods and fields. A TClass points to one; IMPLEMENT_CLASS builds it once.
+// properties, methods and fields. A TClass points to one; IMPLEMENT_CLASS builds it once for a
+// C++ class, and a program may build further classes at run time (data-driven objects).
 class TMetaClass {
  public:
-  using TFactory = TObject* (*)(TComponent* owner);
+  // Makes an instance; components get owner.
+  using TFactory = std::function<TObject*(TComponent* owner)>;
 
   template <typename C>
   TMetaClass(std::type_identity<C>, std::string name, const TModule* module);
+  // A class made at run time for data-driven objects: it inherits parent's published members,
+  // creates its instances with factory (null: abstract), and gets its own properties through a
+  // TClassBuilder of the parent's C++ class (RuntimeProperty). Its instances report it from
+  // ClassType(): their C++ class derives from the parent's, overrides ClassType() without a
+  // DECLARE_CLASS of its own and answers the class it was created with (which the factory may
+  // capture). parent must outlive it.
+  TMetaClass(std::string name, TClass parent, TFactory factory, const TModule* module = nullptr);
   ~TMetaClass();
   TMetaClass(const TMetaClass&) = delete;
   TMetaClass& operator=(const TMetaClass&) = delete;
@@ -58,6 +79,7 @@ class TMetaClass {
   // Published properties, inherited ones first, each in declaration order; a property that a
   // class publishes again keeps its ancestor's place.
   const std::vector<PPropInfo>& GetProperties() const { return FProperties; }
+  // The property of that name (any letter case), or null; found through an index.
   PPropInfo FindProperty(std::string_view name) const;
 
   // Published methods of this class (not its ancestors), in declaration order.
@@ -84,6 +106,9 @@ class TMetaClass {
   TTypeInfo FTypeInfo;
   std::vector<std::unique_ptr<TPropInfo>> FOwnProperties;
   std::vector<PPropInfo> FProperties;
+  // Position of each property in FProperties by name; the keys are the properties' own names.
+  std::unordered_map<std::string_view, size_t, Detail::TNameHash, Detail::TNameEqual>
+      FPropertyIndex;
   std::vector<TPublishedMethod> FMethods;
   std::vector<TPublishedField> FFields;
 };
@@ -107,6 +132,7 @@ TMetaClass::TMetaClass(std::type_identity<C>, std::string name, const TModule* m
   InheritProperties();
   TClassBuilder<C> builder(*this);
   C::DescribeClass(builder);
+  if (FModule) FModule->AddClass(this);
 }
 
 template <typename T>
@@ -129,10 +155,15 @@ requires std::is_base_of_v<TObject, C> PTypeInfo TypeInfoOf(C* const*) {
 //     PROPERTY(Width, GetWidth, SetWidth).Default(75);
 //     METHOD(Button1Click);
 //   }
+//
+// The class is built when its binary is loaded, so its module lists it from the start.
 #define IMPLEMENT_CLASS(Class)                                                        \
   TClass Class::StaticClass() {                                                       \
     static const TMetaClass meta(std::type_identity<Class>{}, #Class, &ThisModule()); \
     return &meta;                                                                     \
+  }                                                                                   \
+  namespace {                                                                         \
+  [[maybe_unused]] const TClass VmClassAtLoad_##Class = Class::StaticClass();         \
   }                                                                                   \
   void Class::DescribeClass([[maybe_unused]] TClassBuilder<Class>& Meta)
 

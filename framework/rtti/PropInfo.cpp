@@ -46,6 +46,13 @@ TPropInfo::TPropInfo(std::string name, TClass ownerClass, PTypeInfo (*typeGetter
       FTypeGetter(typeGetter),
       FAccess(std::move(access)) {}
 
+TPropInfo::TPropInfo(std::string name, TClass ownerClass, PTypeInfo typeInfo,
+                     std::unique_ptr<TPropAccess> access)
+    : FName(std::move(name)),
+      FOwnerClass(ownerClass),
+      FTypeInfo(typeInfo),
+      FAccess(std::move(access)) {}
+
 bool TPropInfo::IsStored(TObject* instance) const {
   return !FStored || FStored(instance);
 }

@@ -37,10 +37,14 @@ class TPropInfo {
  public:
   TPropInfo(std::string name, TClass ownerClass, PTypeInfo (*typeGetter)(),
             std::unique_ptr<TPropAccess> access);
+  // A property whose type information is known when it is published (run-time properties).
+  TPropInfo(std::string name, TClass ownerClass, PTypeInfo typeInfo,
+            std::unique_ptr<TPropAccess> access);
 
   const std::string& GetName() const { return FName; }
-  // The type information, fetched on first use so that classes may refer to each other.
-  PTypeInfo GetPropType() const { return FTypeGetter(); }
+  // The type information. Properties of C++ classes fetch it on first use, so that classes may
+  // refer to each other.
+  PTypeInfo GetPropType() const { return FTypeInfo ? FTypeInfo : FTypeGetter(); }
   // The class that publishes the property.
   TClass GetOwnerClass() const { return FOwnerClass; }
   bool IsWritable() const { return FAccess->IsWritable(); }
@@ -55,7 +59,8 @@ class TPropInfo {
  private:
   std::string FName;
   TClass FOwnerClass;
-  PTypeInfo (*FTypeGetter)();
+  PTypeInfo (*FTypeGetter)() = nullptr;
+  PTypeInfo FTypeInfo = nullptr;
   std::unique_ptr<TPropAccess> FAccess;
   std::optional<int64_t> FDefault;
   std::function<bool(TObject*)> FStored;

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <initializer_list>
+#include <iterator>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "core/Forward.h"
@@ -119,6 +126,49 @@ consteval bool IsSequentialEnum(const E (&values)[N]) {
     if (static_cast<size_t>(values[i]) != i) return false;
   return true;
 }
+
+// Whether value V of an enumeration has a name. The compiler spells an enumerator by its name
+// in the function's signature and any other value as a cast, such as "(TAlign)7".
+template <auto V>
+constexpr bool IsNamedEnumValue() {
+  const std::string_view signature = __PRETTY_FUNCTION__;
+  const size_t start = signature.rfind("= ");
+  if (start == std::string_view::npos) return true;
+  for (size_t i = start; i + 1 < signature.size(); ++i) {
+    const char next = signature[i + 1];
+    if (signature[i] == ')' && ((next >= '0' && next <= '9') || next == '-')) return false;
+  }
+  return true;
+}
+
+template <typename E, int64_t First, size_t... Offsets>
+constexpr bool NoneNamed(std::index_sequence<Offsets...>) {
+  return (!IsNamedEnumValue<static_cast<E>(First + static_cast<int64_t>(Offsets))>() && ...);
+}
+
+template <typename E>
+constexpr bool HasFixedUnderlyingType = requires {
+  E{std::underlying_type_t<E>{}};
+};
+
+// True when no value from Count on (up to Count + 255, within the type's range) has a name, so
+// that a list of Count names covers the whole enumeration.
+template <typename E, size_t Count>
+constexpr bool NoValueNamedFrom() {
+  using U = std::underlying_type_t<E>;
+  constexpr auto first = static_cast<int64_t>(Count);
+  constexpr int64_t last = [] {
+    const int64_t bound = first + 255;
+    if constexpr (HasFixedUnderlyingType<E>)
+      return std::min<int64_t>(bound, static_cast<int64_t>(std::numeric_limits<U>::max()));
+    // Without a fixed type only the values within the listed ones' bit width are valid.
+    return std::min<int64_t>(bound, static_cast<int64_t>(std::bit_ceil(Count + 1)) - 1);
+  }();
+  if constexpr (last < first)
+    return true;
+  else
+    return NoneNamed<E, first>(std::make_index_sequence<static_cast<size_t>(last - first + 1)>{});
+}
 }  // namespace Detail
 
 // Type information of the fundamental types. The overloads of TypeInfoOf take a null pointer of
@@ -148,15 +198,19 @@ concept HasTypeInfo = requires {
 };
 
 // After `enum TAlign : uint8_t { alNone, alTop, ... };` publishes the enumeration with its
-// names. The names must be all the values, in order; the compiler checks the order.
-#define PUBLISHED_ENUM(Type, ...)                                                        \
-  static_assert(::Detail::IsSequentialEnum<Type>({__VA_ARGS__}),                         \
-                #Type ": list every value of the enumeration, in order, starting at 0"); \
-  inline PTypeInfo TypeInfoOf(const Type*) {                                             \
-    static const TTypeInfo info =                                                        \
-        TTypeInfo::Enumeration(#Type, ::Detail::SplitNames(#__VA_ARGS__),                \
-                               ::Detail::OrdTypeOf<std::underlying_type_t<Type>>());     \
-    return &info;                                                                        \
+// names. The names must be all the values, in order from 0; the compiler checks the order and
+// that no value after the last one listed has a name.
+#define PUBLISHED_ENUM(Type, ...)                                                              \
+  static_assert(::Detail::IsSequentialEnum<Type>({__VA_ARGS__}),                               \
+                #Type ": list every value of the enumeration, in order, starting at 0");       \
+  static_assert(                                                                               \
+      ::Detail::NoValueNamedFrom<Type, std::size(std::initializer_list<Type>{__VA_ARGS__})>(), \
+      #Type ": PUBLISHED_ENUM leaves out values of the enumeration");                          \
+  inline PTypeInfo TypeInfoOf(const Type*) {                                                   \
+    static const TTypeInfo info =                                                              \
+        TTypeInfo::Enumeration(#Type, ::Detail::SplitNames(#__VA_ARGS__),                      \
+                               ::Detail::OrdTypeOf<std::underlying_type_t<Type>>());           \
+    return &info;                                                                              \
   }
 
 // Publishes TSet<ElementType> under the set type's name, such as TAnchors.

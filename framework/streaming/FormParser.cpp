@@ -1,7 +1,7 @@
 #include "streaming/FormParser.h"
 
-#include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "core/Exception.h"
 #include "core/SysUtils.h"
@@ -24,23 +24,8 @@ int HexDigit(char c) {
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
-
-void AppendUtf8(std::string& text, uint32_t code) {
-  if (code < 0x80) {
-    text += static_cast<char>(code);
-  } else if (code < 0x800) {
-    text += static_cast<char>(0xC0 | (code >> 6));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    text += static_cast<char>(0xE0 | (code >> 12));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    text += static_cast<char>(0xF0 | (code >> 18));
-    text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
 }
 }  // namespace
 
@@ -52,13 +37,25 @@ void TFormParser::Error(const std::string& message) const {
   throw EReadError(Format("Syntax error on line %d: %s", FLine, message));
 }
 
+void TFormParser::Unexpected(const std::string& what) const {
+  if (AtEnd()) Error(Format("unexpected end of file; %s expected", what));
+  if (AtLineBreak()) Error(Format("%s expected at the end of the line", what));
+  const std::string found = CharacterAt(FText, FPos);
+  const bool isCode = found.starts_with("#$");
+  Error(Format(isCode ? "%s expected but %s found" : "%s expected but '%s' found", what, found));
+}
+
+char TFormParser::PeekAt(size_t offset) const {
+  return FPos + offset < FText.size() ? FText[FPos + offset] : '\0';
+}
+
 void TFormParser::SkipBlanks() {
-  while (!AtEnd()) {
-    const char c = FText[FPos];
-    if (c == '\n') {
+  while (!AtEnd() && IsBlank(Peek())) {
+    if (Peek() == '\r') {
       ++FLine;
-    } else if (static_cast<unsigned char>(c) > ' ') {
-      return;
+      if (PeekAt(1) == '\n') ++FPos;
+    } else if (Peek() == '\n') {
+      ++FLine;
     }
     ++FPos;
   }
@@ -70,34 +67,32 @@ bool TFormParser::PeekKeyword(std::string_view keyword) const {
   return FPos + keyword.size() == FText.size() || !IsIdentChar(FText[FPos + keyword.size()]);
 }
 
-// After "object": true when an "=" follows the word, so "Object = 1" is a property.
+bool TFormParser::PeekBlockKeyword(std::string_view keyword) const {
+  return PeekKeyword(keyword) && !PeekPropertyAssignment();
+}
+
+// True when an "=" follows the word, so that "Object = 1" or "End = 2" is a property.
 bool TFormParser::PeekPropertyAssignment() const {
   size_t p = FPos;
   while (p < FText.size() && (IsIdentChar(FText[p]) || FText[p] == '.'))
     ++p;
-  while (p < FText.size() && static_cast<unsigned char>(FText[p]) <= ' ')
+  while (p < FText.size() && IsBlank(FText[p]))
     ++p;
   return p < FText.size() && FText[p] == '=';
 }
 
 void TFormParser::Expect(char c, const char* what) {
   SkipBlanks();
-  if (Peek() != c) {
-    if (AtEnd()) Error(Format("unexpected end of file; %s expected", what));
-    Error(Format("%s expected but '%c' found", what, Peek()));
-  }
+  if (Peek() != c) Unexpected(what);
   ++FPos;
 }
 
-std::string TFormParser::ParseIdent(const char* what) {
+std::string TFormParser::ParseIdent(const char* what, bool allowDots) {
   SkipBlanks();
-  if (!IsIdentStart(Peek())) {
-    if (AtEnd()) Error(Format("unexpected end of file; %s expected", what));
-    Error(Format("%s expected but '%c' found", what, Peek()));
-  }
+  if (!IsIdentStart(Peek())) Unexpected(what);
   const size_t start = FPos;
-  while (!AtEnd() && (IsIdentChar(Peek()) ||
-                      (Peek() == '.' && FPos + 1 < FText.size() && IsIdentStart(FText[FPos + 1]))))
+  while (!AtEnd() &&
+         (IsIdentChar(Peek()) || (allowDots && Peek() == '.' && IsIdentStart(PeekAt(1)))))
     ++FPos;
   return std::string(FText.substr(start, FPos - start));
 }
@@ -110,47 +105,71 @@ TFormObject TFormParser::ParseForm() {
   return root;
 }
 
-TFormObject TFormParser::ParseObject(int depth) {
-  if (depth > MaxNesting) Error("objects nested too deeply");
-  SkipBlanks();
-  if (PeekKeyword("inherited") || PeekKeyword("inline"))
-    Error("inherited forms are not supported; 'object' expected");
-  if (!PeekKeyword("object")) Error("'object' expected");
-  FPos += 6;
-  TFormObject object;
+void TFormParser::ParseObjectHeader(TFormObject& object) {
   object.Line = FLine;
-  const std::string first = ParseIdent("component name or class name");
+  const std::string first = ParseIdent("component name or class name", false);
   SkipBlanks();
   if (Peek() == ':') {
     ++FPos;
     object.Name = first;
-    object.ClassName = ParseIdent("class name");
+    object.ClassName = ParseIdent("class name", false);
   } else {
     object.ClassName = first;
   }
-  if (object.Name.find('.') != std::string::npos || object.ClassName.find('.') != std::string::npos)
-    Error("a component name or class name cannot contain '.'");
+  SkipBlanks();
+  if (Peek() != '[') return;
+  ++FPos;
+  SkipBlanks();
+  const size_t start = FPos;
+  while (IsDigit(Peek()))
+    ++FPos;
+  int64_t position = 0;
+  if (FPos == start || IsIdentChar(Peek()) ||
+      !TryStrToInt64(FText.substr(start, FPos - start), position) ||
+      position > std::numeric_limits<int>::max())
+    Error("child position expected after '['");
+  object.ChildPos = static_cast<int>(position);
+  Expect(']', "']'");
+}
+
+TFormObject TFormParser::ParseObject(int depth) {
+  if (depth > MaxNesting) Error("objects nested too deeply");
+  SkipBlanks();
+  TFormObject object;
+  if (PeekKeyword("inherited")) {
+    object.Kind = TFormObjectKind::Inherited;
+  } else if (PeekKeyword("inline")) {
+    object.Kind = TFormObjectKind::Inline;
+  } else if (!PeekKeyword("object")) {
+    Unexpected("'object', 'inherited' or 'inline'");
+  }
+  FPos += std::string_view(FormObjectKeyword(object.Kind)).size();
+  ParseObjectHeader(object);
   for (;;) {
     SkipBlanks();
     if (AtEnd())
       Error(Format("unexpected end of file; 'end' of %s expected",
                    object.Name.empty() ? object.ClassName : object.Name));
-    if (PeekKeyword("end")) {
+    if (PeekBlockKeyword("end")) {
       FPos += 3;
       return object;
     }
-    if ((PeekKeyword("object") || PeekKeyword("inherited") || PeekKeyword("inline")) &&
-        !PeekPropertyAssignment()) {
+    if (PeekBlockKeyword("object") || PeekBlockKeyword("inherited") || PeekBlockKeyword("inline")) {
       object.Children.push_back(ParseObject(depth + 1));
       continue;
     }
-    TFormProperty property;
-    property.Line = FLine;
-    property.Name = ParseIdent("property name");
-    Expect('=', "'='");
-    property.Value = ParseValue(depth + 1);
-    object.Properties.push_back(std::move(property));
+    object.Properties.push_back(ParseProperty(depth));
   }
+}
+
+TFormProperty TFormParser::ParseProperty(int depth) {
+  TFormProperty property;
+  SkipBlanks();
+  property.Line = FLine;
+  property.Name = ParseIdent("property name");
+  Expect('=', "'='");
+  property.Value = ParseValue(depth + 1);
+  return property;
 }
 
 TFormValue TFormParser::ParseValue(int depth) {
@@ -169,83 +188,103 @@ TFormValue TFormParser::ParseValue(int depth) {
     value = ParseList(depth);
   } else if (c == '{') {
     value = ParseBinary();
-  } else if (IsIdentStart(c)) {
-    value = TFormValue::OfIdent(ParseIdent("value"));
   } else if (c == '<') {
-    Error("collections are not supported");
-  } else if (AtEnd()) {
-    Error("unexpected end of file; a value expected");
+    value = ParseCollection(depth);
+  } else if (IsIdentStart(c)) {
+    // Any identifier, "end" and "object" among them: a component may have such a name.
+    value = TFormValue::OfIdent(ParseIdent("value"));
   } else {
-    Error(Format("a value expected but '%c' found", c));
+    Unexpected("a value");
   }
   value.Line = line;
   return value;
 }
 
-void TFormParser::AppendStringPart(std::string& text) {
-  while (!AtEnd()) {
+void TFormParser::AppendQuoted(std::string& text, TUtf16Joiner& joiner) {
+  joiner.Flush();
+  ++FPos;
+  std::string raw;
+  for (;;) {
+    if (AtEnd() || AtLineBreak()) Error("unterminated string");
     if (Peek() == '\'') {
-      ++FPos;
-      for (;;) {
-        if (AtEnd() || Peek() == '\n') Error("unterminated string");
-        if (Peek() == '\'') {
-          if (FPos + 1 < FText.size() && FText[FPos + 1] == '\'') {
-            text += '\'';
-            FPos += 2;
-            continue;
-          }
-          ++FPos;
-          break;
-        }
-        text += FText[FPos++];
-      }
-    } else if (Peek() == '#') {
-      ++FPos;
-      uint32_t code = 0;
-      const bool hex = Peek() == '$';
-      if (hex) ++FPos;
-      const size_t start = FPos;
-      while (!AtEnd() && (hex ? HexDigit(Peek()) >= 0 : IsDigit(Peek()))) {
-        code =
-            code * (hex ? 16 : 10) + static_cast<uint32_t>(hex ? HexDigit(Peek()) : Peek() - '0');
-        if (code > 0x10FFFF) Error("character code out of range");
-        ++FPos;
-      }
-      if (FPos == start) Error("character code expected after '#'");
-      AppendUtf8(text, code);
-    } else {
-      return;
+      if (PeekAt(1) != '\'') break;
+      raw += '\'';
+      FPos += 2;
+      continue;
     }
+    raw += FText[FPos++];
   }
+  ++FPos;
+  text += AnsiToUtf8(raw);
+}
+
+void TFormParser::AppendCharCode(TUtf16Joiner& joiner) {
+  ++FPos;
+  uint32_t code = 0;
+  const bool hex = Peek() == '$';
+  if (hex) ++FPos;
+  const size_t start = FPos;
+  while (!AtEnd() && (hex ? HexDigit(Peek()) >= 0 : IsDigit(Peek()))) {
+    code = code * (hex ? 16 : 10) + static_cast<uint32_t>(hex ? HexDigit(Peek()) : Peek() - '0');
+    if (code > 0x10FFFF) Error("character code out of range");
+    ++FPos;
+  }
+  if (FPos == start) Error("character code expected after '#'");
+  joiner.Add(code);
 }
 
 TFormValue TFormParser::ParseString() {
   std::string text;
-  AppendStringPart(text);
-  for (;;) {
-    const size_t save = FPos;
-    const int saveLine = FLine;
-    SkipBlanks();
-    if (Peek() != '+') {
-      FPos = save;
-      FLine = saveLine;
-      break;
+  {
+    TUtf16Joiner joiner(text);
+    for (;;) {
+      while (Peek() == '\'' || Peek() == '#') {
+        if (Peek() == '\'')
+          AppendQuoted(text, joiner);
+        else
+          AppendCharCode(joiner);
+      }
+      const size_t save = FPos;
+      const int saveLine = FLine;
+      SkipBlanks();
+      if (Peek() != '+') {
+        FPos = save;
+        FLine = saveLine;
+        break;
+      }
+      ++FPos;
+      SkipBlanks();
+      if (Peek() != '\'' && Peek() != '#') Unexpected("a string after '+'");
     }
-    ++FPos;
-    SkipBlanks();
-    if (Peek() != '\'' && Peek() != '#') Error("string expected after '+'");
-    AppendStringPart(text);
   }
   return TFormValue::OfString(std::move(text));
+}
+
+// The text of a malformed number for the message: the number and what runs into it.
+std::string TFormParser::NumberRun(size_t start) {
+  while (!AtEnd() && (IsIdentChar(Peek()) || Peek() == '.'))
+    ++FPos;
+  return std::string(FText.substr(start, FPos - start));
 }
 
 TFormValue TFormParser::ParseNumber() {
   const size_t start = FPos;
   bool negative = false;
-  if (Peek() == '-' || Peek() == '+') {
+  const bool signed_ = Peek() == '-' || Peek() == '+';
+  if (signed_) {
     negative = Peek() == '-';
     ++FPos;
   }
+  if (signed_ && (PeekKeyword("INF") || PeekKeyword("NAN"))) {
+    const bool infinite = PeekKeyword("INF");
+    FPos += 3;
+    const double magnitude = infinite ? std::numeric_limits<double>::infinity()
+                                      : std::numeric_limits<double>::quiet_NaN();
+    return TFormValue::OfFloat(negative ? -magnitude : magnitude);
+  }
+  auto checkEnd = [&] {
+    if (IsIdentChar(Peek()) || Peek() == '.') Error(Format("invalid number %s", NumberRun(start)));
+  };
   if (Peek() == '$') {
     ++FPos;
     const size_t digits = FPos;
@@ -256,27 +295,31 @@ TFormValue TFormParser::ParseNumber() {
       ++FPos;
     }
     if (FPos == digits) Error("hexadecimal digits expected after '$'");
+    checkEnd();
     const auto value = static_cast<int64_t>(magnitude);
     return TFormValue::OfInteger(negative ? -value : value);
   }
-  if (!IsDigit(Peek())) Error("digits expected");
+  if (!IsDigit(Peek())) {
+    if (signed_) Error(Format("digits expected after '%c'", FText[start]));
+    Unexpected("digits");
+  }
   bool isFloat = false;
-  while (!AtEnd() && IsDigit(Peek()))
+  while (IsDigit(Peek()))
     ++FPos;
-  if (Peek() == '.' && FPos + 1 < FText.size() && IsDigit(FText[FPos + 1])) {
+  if (Peek() == '.' && IsDigit(PeekAt(1))) {
     isFloat = true;
     ++FPos;
-    while (!AtEnd() && IsDigit(Peek()))
+    while (IsDigit(Peek()))
       ++FPos;
   }
-  if (Peek() == 'e' || Peek() == 'E') {
+  if ((Peek() == 'e' || Peek() == 'E') &&
+      (IsDigit(PeekAt(1)) || ((PeekAt(1) == '+' || PeekAt(1) == '-') && IsDigit(PeekAt(2))))) {
     isFloat = true;
-    ++FPos;
-    if (Peek() == '+' || Peek() == '-') ++FPos;
-    if (!IsDigit(Peek())) Error("exponent digits expected");
-    while (!AtEnd() && IsDigit(Peek()))
+    FPos += 2;
+    while (IsDigit(Peek()))
       ++FPos;
   }
+  checkEnd();
   const std::string_view number = FText.substr(start, FPos - start);
   if (isFloat) {
     double value = 0;
@@ -297,7 +340,7 @@ TFormValue TFormParser::ParseSet() {
     return TFormValue::OfSet(std::move(names));
   }
   for (;;) {
-    names.push_back(ParseIdent("set element"));
+    names.push_back(ParseIdent("set element", false));
     SkipBlanks();
     if (Peek() == ']') {
       ++FPos;
@@ -316,7 +359,7 @@ TFormValue TFormParser::ParseList(int depth) {
       ++FPos;
       return list;
     }
-    if (AtEnd()) Error("unexpected end of file; ')' expected");
+    if (AtEnd()) Unexpected("')'");
     list.Items.push_back(ParseValue(depth + 1));
   }
 }
@@ -330,95 +373,41 @@ TFormValue TFormParser::ParseBinary() {
       ++FPos;
       return TFormValue::OfBinary(std::move(bytes));
     }
-    if (AtEnd()) Error("unexpected end of file; '}' expected");
+    if (AtEnd()) Unexpected("'}'");
     const int high = HexDigit(Peek());
-    const int low = FPos + 1 < FText.size() ? HexDigit(FText[FPos + 1]) : -1;
+    const int low = HexDigit(PeekAt(1));
     if (high < 0 || low < 0) Error("hexadecimal byte expected in binary data");
     bytes.push_back(static_cast<uint8_t>(high * 16 + low));
     FPos += 2;
   }
 }
 
-namespace {
-std::string QuoteFormString(const std::string& text) {
-  if (text.empty()) return "''";
-  std::string result;
-  bool quoted = false;
-  for (char c : text) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code < 32 || code == 127) {
-      if (quoted) result += '\'';
-      quoted = false;
-      result += '#' + std::to_string(code);
-      continue;
+TFormValue TFormParser::ParseCollection(int depth) {
+  ++FPos;
+  TFormValue collection = TFormValue::OfCollection();
+  for (;;) {
+    SkipBlanks();
+    if (Peek() == '>') {
+      ++FPos;
+      return collection;
     }
-    if (!quoted) result += '\'';
-    quoted = true;
-    if (c == '\'') result += '\'';
-    result += c;
+    if (!PeekKeyword("item")) Unexpected("'item' or '>'");
+    collection.Collection.push_back(ParseItem(depth + 1));
   }
-  if (quoted) result += '\'';
-  return result;
 }
 
-std::string FormatFloat(double value) {
-  std::string text = FloatToStr(value);
-  if (text.find_first_of(".eE") == std::string::npos && std::isfinite(value)) text += ".0";
-  return text;
-}
-}  // namespace
-
-std::string PrintFormValue(const TFormValue& value, int indent) {
-  const std::string inner(static_cast<size_t>(indent + 2), ' ');
-  switch (value.Kind) {
-    case TFormValueKind::Integer:
-      return std::to_string(value.Integer);
-    case TFormValueKind::Float:
-      return FormatFloat(value.Float);
-    case TFormValueKind::String:
-      return QuoteFormString(value.Text);
-    case TFormValueKind::Ident:
-      return value.Text;
-    case TFormValueKind::Set: {
-      std::string text = "[";
-      for (size_t i = 0; i < value.Names.size(); ++i)
-        text += (i ? ", " : "") + value.Names[i];
-      return text + "]";
+TFormItem TFormParser::ParseItem(int depth) {
+  if (depth > MaxNesting) Error("values nested too deeply");
+  TFormItem item;
+  item.Line = FLine;
+  FPos += 4;
+  for (;;) {
+    SkipBlanks();
+    if (AtEnd()) Error("unexpected end of file; 'end' of item expected");
+    if (PeekBlockKeyword("end")) {
+      FPos += 3;
+      return item;
     }
-    case TFormValueKind::List: {
-      std::string text = "(";
-      for (const TFormValue& item : value.Items)
-        text += "\n" + inner + PrintFormValue(item, indent + 2);
-      return text + ")";
-    }
-    case TFormValueKind::Binary: {
-      static const char digits[] = "0123456789ABCDEF";
-      std::string text = "{";
-      for (size_t i = 0; i < value.Bytes.size(); ++i) {
-        if (i % 32 == 0) text += "\n" + inner;
-        text += digits[value.Bytes[i] >> 4];
-        text += digits[value.Bytes[i] & 15];
-      }
-      return text + "}";
-    }
+    item.Properties.push_back(ParseProperty(depth));
   }
-  return std::string();
-}
-
-static void PrintObject(const TFormObject& object, int indent, std::string& out) {
-  const std::string pad(static_cast<size_t>(indent), ' ');
-  out += pad + "object ";
-  out += object.Name.empty() ? object.ClassName : object.Name + ": " + object.ClassName;
-  out += '\n';
-  for (const TFormProperty& property : object.Properties)
-    out += pad + "  " + property.Name + " = " + PrintFormValue(property.Value, indent + 2) + "\n";
-  for (const TFormObject& child : object.Children)
-    PrintObject(child, indent + 2, out);
-  out += pad + "end\n";
-}
-
-std::string PrintForm(const TFormObject& root) {
-  std::string out;
-  PrintObject(root, 0, out);
-  return out;
 }

@@ -47,14 +47,25 @@ bool ReadComponentRes(std::string_view resourceName, TComponent* instance) {
   return true;
 }
 
-bool InitInheritedComponent(TComponent* instance, TClass rootAncestor) {
-  for (TClass c = instance->ClassType(); c && c != rootAncestor; c = c->ClassParent()) {
+TClass FindStoredFormClass(TClass aClass, TClass rootAncestor) {
+  for (TClass c = aClass; c && c != rootAncestor; c = c->ClassParent()) {
     const TModule* module = c->GetModule();
-    if (module && module->FindResource(c->ClassName())) {
-      TResourceStream stream(*module, c->ClassName());
-      stream.ReadComponent(instance);
-      return true;
-    }
+    if (module && module->FindResource(c->ClassName())) return c;
   }
-  return false;
+  return nullptr;
+}
+
+std::string_view StoredFormData(TClass formClass) {
+  const TModule* module = formClass ? formClass->GetModule() : nullptr;
+  const TModuleResource* resource = module ? module->FindResource(formClass->ClassName()) : nullptr;
+  if (!resource) return std::string_view();
+  return std::string_view(reinterpret_cast<const char*>(resource->Data), resource->Size);
+}
+
+bool InitInheritedComponent(TComponent* instance, TClass rootAncestor) {
+  TClass formClass = FindStoredFormClass(instance->ClassType(), rootAncestor);
+  if (!formClass) return false;
+  TResourceStream stream(*formClass->GetModule(), formClass->ClassName());
+  stream.ReadComponent(instance);
+  return true;
 }

@@ -26,6 +26,12 @@ class TResourceStream : public TStream {
 // Reads the form file stored as resource resourceName of instance's class module into instance.
 // Returns false when the module has no such resource.
 bool ReadComponentRes(std::string_view resourceName, TComponent* instance);
-// Reads the form file named after instance's class (such as TFORMDEBUG) from its class's
-// module, trying the ancestors' names until one is found; false when none is.
+// The nearest class from aClass up (stopping before rootAncestor) whose module stores a form
+// file named after it (such as TFORMDEBUG), or null.
+TClass FindStoredFormClass(TClass aClass, TClass rootAncestor = nullptr);
+// The stored form of formClass (text or binary), or empty when there is none.
+std::string_view StoredFormData(TClass formClass);
+// Reads the stored form of the nearest class from instance's class up (stopping before
+// rootAncestor) into instance; false when there is none. An inherited stored form first gets
+// its ancestors' forms (see TReader).
 bool InitInheritedComponent(TComponent* instance, TClass rootAncestor);

@@ -56,9 +56,9 @@ TComponent* TStream::ReadComponent(TComponent* instance) {
   return reader.ReadRootComponent(instance);
 }
 
-void TStream::WriteComponent(TComponent* instance) {
+void TStream::WriteComponent(TComponent* instance, TStreamOriginalFormat format) {
   TWriter writer;
   writer.WriteRootComponent(instance);
-  const std::string& text = writer.GetText();
-  WriteBuffer(text.data(), text.size());
+  const std::string data = format == sofBinary ? writer.GetBinary() : writer.GetText();
+  WriteBuffer(data.data(), data.size());
 }

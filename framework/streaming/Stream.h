@@ -8,6 +8,8 @@
 #include "rtti/MetaClass.h"
 
 enum TSeekOrigin : uint8_t { soBeginning, soCurrent, soEnd };
+// The two formats of form files; sofUnknown for data that is neither.
+enum TStreamOriginalFormat : uint8_t { sofUnknown, sofBinary, sofText };
 
 // A sequence of bytes that can be read, written and positioned.
 class TStream : public TObject {
@@ -33,11 +35,11 @@ class TStream : public TObject {
   // The bytes from the current position to the end, as text.
   std::string ReadToEnd();
 
-  // Reads the form file from the current position into instance (null: a new component of
-  // the file's class) and returns it. See TReader.
+  // Reads the form file (text or binary) from the current position into instance (null: a new
+  // component of the file's class) and returns it. See TReader.
   TComponent* ReadComponent(TComponent* instance);
-  // Writes instance with everything it contains as a form file.
-  void WriteComponent(TComponent* instance);
+  // Writes instance with everything it contains as a form file. See TWriter.
+  void WriteComponent(TComponent* instance, TStreamOriginalFormat format = sofText);
 
  protected:
   TStream() = default;

@@ -1,12 +1,14 @@
 #include "streaming/Writer.h"
 
+#include <algorithm>
+
 #include "core/Component.h"
 #include "core/Exception.h"
-#include "core/Module.h"
 #include "core/SysUtils.h"
-#include "rtti/IdentMap.h"
-#include "streaming/FormParser.h"
-#include "streaming/MemoryStream.h"
+#include "streaming/BinaryForm.h"
+#include "streaming/FormPrinter.h"
+#include "streaming/Reader.h"
+#include "streaming/ResourceStream.h"
 
 IMPLEMENT_CLASS(TWriter) {}
 
@@ -25,179 +27,119 @@ class TWritingState {
   TComponentState& FState;
   bool FWasWriting;
 };
+
+// Frees an instance made for comparison when the scope ends.
+struct TFreeOnExit {
+  TComponent* Instance;
+  ~TFreeOnExit() {
+    if (Instance) Instance->Free();
+  }
+};
+
+std::vector<TComponent*> ChildrenOf(TComponent* component, TComponent* root) {
+  std::vector<TComponent*> children;
+  if (component)
+    component->GetChildren([&](TComponent* child) { children.push_back(child); }, root);
+  return children;
+}
+
+TComponent* FindByName(const std::vector<TComponent*>& components, const std::string& name) {
+  if (name.empty()) return nullptr;
+  for (TComponent* component : components)
+    if (SameText(component->GetName(), name)) return component;
+  return nullptr;
+}
+
+bool IsFrame(const TComponent* component) {
+  return component->GetComponentState().Contains(csInline);
+}
 }  // namespace
 
 void TWriter::WriteRootComponent(TComponent* root) {
-  FRoot = root;
-  FText = PrintForm(WriteComponent(root));
+  TClass ancestorClass = FindStoredFormClass(root->ClassType()->ClassParent());
+  TFreeOnExit ancestor{ancestorClass ? CreateStoredFormInstance(ancestorClass) : nullptr};
+  WriteDescendent(root, ancestor.Instance);
 }
 
-TFormObject TWriter::WriteComponent(TComponent* component) {
+void TWriter::WriteDescendent(TComponent* root, TComponent* ancestor) {
+  FRoot = root;
+  const TContext context{root, root, ancestor, ancestor};
+  FTree = WriteComponent(root, ancestor,
+                         ancestor ? TFormObjectKind::Inherited : TFormObjectKind::Object, context);
+  FText = PrintForm(FTree);
+}
+
+std::string TWriter::GetBinary() const {
+  return PrintBinaryForm(FTree);
+}
+
+// An instance of formClass as its stored form makes it, to compare a descendant with.
+TComponent* TWriter::CreateStoredFormInstance(TClass formClass) {
+  auto* instance = formClass->Create<TComponent>(nullptr);
+  try {
+    TReader reader{std::string(StoredFormData(formClass))};
+    reader.ReadRootComponent(instance);
+  } catch (const Exception& e) {
+    instance->Free();
+    throw EWriteError(Format("The stored form of %s cannot be read to compare with: %s",
+                             formClass->ClassName(), e.GetMessage()));
+  }
+  return instance;
+}
+
+TFormObject TWriter::WriteComponent(TComponent* component, TComponent* ancestor,
+                                    TFormObjectKind kind, const TContext& context) {
   TWritingState writing(component->FComponentState);
   TFormObject object;
+  object.Kind = kind;
   object.Name = component->GetName();
   object.ClassName = component->ClassName();
-  WriteProperties(component, std::string(), object.Properties);
-  component->GetChildren(
-      [&](TComponent* child) { object.Children.push_back(WriteComponent(child)); }, FRoot);
+  WriteProperties(component, ancestor, std::string(), context, object.Properties);
+  TContext childContext = context;
+  if (IsFrame(component))
+    childContext = TContext{component, context.MethodRoot, ancestor, ancestor};
+  WriteChildren(component, ancestor, childContext, object.Children);
   return object;
 }
 
-void TWriter::WriteProperties(TPersistent* instance, const std::string& prefix,
-                              std::vector<TFormProperty>& out) {
-  for (PPropInfo info : GetPropList(instance))
-    if (info->IsStored(instance)) WriteProperty(instance, info, prefix, out);
-  std::vector<TFormProperty>* savedOut = FDefinedOut;
-  const std::string savedPrefix = FDefinedPrefix;
-  FDefinedOut = &out;
-  FDefinedPrefix = prefix;
-  instance->DefineProperties(this);
-  FDefinedOut = savedOut;
-  FDefinedPrefix = savedPrefix;
-}
-
-void TWriter::WriteProperty(TPersistent* instance, PPropInfo info, const std::string& prefix,
-                            std::vector<TFormProperty>& out) {
-  PTypeInfo type = info->GetPropType();
-  const std::string name = prefix + info->GetName();
-  auto add = [&](TFormValue value) { out.push_back({name, std::move(value), 0}); };
-  if (type->IsOrdinal()) {
-    const int64_t value = GetOrdProp(instance, info);
-    if (info->HasDefault() && value == info->GetDefault()) return;
-    switch (type->Kind) {
-      case tkInteger: {
-        std::string ident;
-        TIntToIdent intToIdent = FindIntToIdent(type);
-        add(intToIdent && intToIdent(value, ident) ? TFormValue::OfIdent(ident)
-                                                   : TFormValue::OfInteger(value));
-        return;
-      }
-      case tkChar:
-        add(TFormValue::OfString(std::string(1, static_cast<char>(value))));
-        return;
-      case tkEnumeration:
-        add(TFormValue::OfIdent(GetEnumName(type, value)));
-        return;
-      case tkSet: {
-        std::vector<std::string> names;
-        for (int64_t element = 0; element < 32; ++element)
-          if (value & (int64_t{1} << element))
-            names.push_back(GetEnumName(type->CompType, element));
-        add(TFormValue::OfSet(std::move(names)));
-        return;
-      }
-      default:
-        add(TFormValue::OfInteger(value));
-        return;
+// Writes the children; with an ancestor, the ones it has as inherited blocks, and positions
+// where reading would otherwise put a child elsewhere: the ancestor's children keep their
+// places, new ones are appended in file order.
+void TWriter::WriteChildren(TComponent* component, TComponent* ancestor, const TContext& context,
+                            std::vector<TFormObject>& out) {
+  const std::vector<TComponent*> children = ChildrenOf(component, context.Root);
+  const std::vector<TComponent*> ancestorChildren = ChildrenOf(ancestor, context.AncestorRoot);
+  std::vector<std::string> order;
+  for (TComponent* child : ancestorChildren)
+    order.push_back(child->GetName());
+  for (size_t i = 0; i < children.size(); ++i) {
+    TComponent* child = children[i];
+    TComponent* ancestorChild = FindByName(ancestorChildren, child->GetName());
+    if (ancestorChild && !child->InheritsFrom(ancestorChild->ClassType())) ancestorChild = nullptr;
+    TFormObject object;
+    if (ancestorChild) {
+      object = WriteComponent(child, ancestorChild, TFormObjectKind::Inherited, context);
+    } else if (IsFrame(child)) {
+      TClass formClass = FindStoredFormClass(child->ClassType());
+      TFreeOnExit frame{formClass ? CreateStoredFormInstance(formClass) : nullptr};
+      object = WriteComponent(child, frame.Instance, TFormObjectKind::Inline, context);
+    } else {
+      object = WriteComponent(child, nullptr, TFormObjectKind::Object, context);
     }
-  }
-  switch (type->Kind) {
-    case tkFloat:
-      if (const double value = GetFloatProp(instance, info); value != 0)
-        add(TFormValue::OfFloat(value));
-      return;
-    case tkString:
-    case tkLString:
-    case tkWString:
-      if (std::string value = GetStrProp(instance, info); !value.empty())
-        add(TFormValue::OfString(std::move(value)));
-      return;
-    case tkClass: {
-      TObject* object = GetObjectProp(instance, info);
-      if (auto* component = dynamic_cast<TComponent*>(object)) {
-        if (std::string reference = ReferenceName(component); !reference.empty())
-          add(TFormValue::OfIdent(std::move(reference)));
-      } else if (auto* persistent = dynamic_cast<TPersistent*>(object)) {
-        WriteProperties(persistent, name + ".", out);
+    if (ancestor) {
+      auto place = std::find_if(order.begin(), order.end(), [&](const std::string& name) {
+        return !name.empty() && SameText(name, child->GetName());
+      });
+      if (place == order.end()) place = order.insert(order.end(), child->GetName());
+      const auto position = static_cast<size_t>(place - order.begin());
+      if (position != i) {
+        object.ChildPos = static_cast<int>(i);
+        std::string name = *place;
+        order.erase(place);
+        order.insert(order.begin() + static_cast<std::ptrdiff_t>(std::min(i, order.size())),
+                     std::move(name));
       }
-      return;
     }
-    case tkMethod: {
-      // Only handlers that the root publishes can be bound again when the form is read.
-      const TMethod method = GetMethodProp(instance, info);
-      if (!method.Code || method.Data != FRoot) return;
-      if (std::string methodName = FRoot->MethodName(method.Code); !methodName.empty())
-        add(TFormValue::OfIdent(std::move(methodName)));
-      return;
-    }
-    default:
-      return;
+    out.push_back(std::move(object));
   }
-}
-
-std::string TWriter::ReferenceName(TComponent* component) const {
-  if (component == FRoot) return FRoot->GetName();
-  if (component->GetName().empty()) return std::string();
-  std::string path = component->GetName();
-  for (TComponent* owner = component->GetOwner(); owner && owner != FRoot;
-       owner = owner->GetOwner()) {
-    if (owner->GetName().empty()) break;
-    path = owner->GetName() + "." + path;
-  }
-  return path;
-}
-
-void TWriter::DefineProperty(const std::string& name, const TReaderProc&,
-                             const TWriterProc& writeData, bool hasData) {
-  if (!hasData || !writeData || !FDefinedOut) return;
-  std::vector<TFormProperty>* out = FDefinedOut;
-  const std::string propName = FDefinedPrefix + name;
-  FValueStack.clear();
-  FOpenLists = 0;
-  writeData(this);
-  if (FValueStack.size() != 1 || FOpenLists != 0)
-    throw EWriteError(Format("Property %s wrote %d values instead of one", propName,
-                             static_cast<int>(FValueStack.size())));
-  out->push_back({propName, std::move(FValueStack.front()), 0});
-  FValueStack.clear();
-}
-
-void TWriter::DefineBinaryProperty(const std::string& name, const TStreamProc&,
-                                   const TStreamProc& writeData, bool hasData) {
-  if (!hasData || !writeData || !FDefinedOut) return;
-  TMemoryStream stream;
-  writeData(&stream);
-  const unsigned char* data = stream.GetMemory();
-  std::vector<uint8_t> bytes(data, data + stream.GetSize());
-  FDefinedOut->push_back({FDefinedPrefix + name, TFormValue::OfBinary(std::move(bytes)), 0});
-}
-
-// Values go on a stack; WriteListBegin pushes an open list that the following values join.
-void TWriter::AddValue(TFormValue value) {
-  if (FOpenLists > 0)
-    FValueStack.back().Items.push_back(std::move(value));
-  else
-    FValueStack.push_back(std::move(value));
-}
-
-void TWriter::WriteListBegin() {
-  FValueStack.push_back(TFormValue::OfList());
-  ++FOpenLists;
-}
-
-void TWriter::WriteListEnd() {
-  if (FOpenLists == 0) throw EWriteError("WriteListEnd without WriteListBegin");
-  TFormValue list = std::move(FValueStack.back());
-  FValueStack.pop_back();
-  --FOpenLists;
-  AddValue(std::move(list));
-}
-
-void TWriter::WriteString(const std::string& value) {
-  AddValue(TFormValue::OfString(value));
-}
-void TWriter::WriteIdent(const std::string& value) {
-  AddValue(TFormValue::OfIdent(value));
-}
-void TWriter::WriteInteger(int64_t value) {
-  AddValue(TFormValue::OfInteger(value));
-}
-void TWriter::WriteFloat(double value) {
-  AddValue(TFormValue::OfFloat(value));
-}
-void TWriter::WriteBoolean(bool value) {
-  AddValue(TFormValue::OfIdent(value ? "True" : "False"));
-}
-void TWriter::WriteChar(char value) {
-  AddValue(TFormValue::OfString(std::string(1, value)));
 }

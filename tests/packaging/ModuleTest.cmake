@@ -66,7 +66,7 @@ if(NOT result EQUAL 0)
 endif()
 file(READ ${output} source)
 foreach(expected "0x41,0x42,0x01,0x02,0x03,0}" "{\"BYTES\", Resource0, 5}"
-                 "{\"FORM\", Resource1, 24}" "TModule Module(\"probe\", Resources)")
+                 "{\"FORM\", Resource1, 24}" "IMPLEMENT_MODULE_RESOURCES(\"probe\", Resources)")
   string(FIND "${source}" "${expected}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the module source lacks '${expected}':\n${source}")

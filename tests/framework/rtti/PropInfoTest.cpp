@@ -65,6 +65,7 @@ class TFancyWidget : public TWidget {
   DECLARE_CLASS(TFancyWidget, TWidget);
 
  public:
+  TFancyWidget() { SetShape(shStar); }
   int16_t FExtra = 0;
 };
 

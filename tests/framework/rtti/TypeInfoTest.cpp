@@ -102,7 +102,7 @@ TEST(TypeInfoTest, MethodTypesDescribeTheirParameters) {
 }
 
 namespace {
-DECLARE_EVENT(TShowEvent, bool(TObject* Sender, const std::string& Name, bool& Show),
+DECLARE_EVENT(TShowEvent, bool(TObject* Sender, const std::string& PropName, bool& A, bool& B),
               "Sender: TObject; const PropName: String; var A, B: Boolean");
 }
 

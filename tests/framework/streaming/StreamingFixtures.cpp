@@ -39,6 +39,15 @@ void TWidget::SetParentComponent(TComponent* value) {
   if (auto* parent = dynamic_cast<TWidget*>(value)) parent->Children.push_back(this);
 }
 
+void TWidget::SetChildOrder(TComponent* child, int order) {
+  auto* widget = dynamic_cast<TWidget*>(child);
+  auto place = std::find(Children.begin(), Children.end(), widget);
+  if (place == Children.end()) return;
+  Children.erase(place);
+  Children.insert(Children.begin() + std::clamp<int>(order, 0, static_cast<int>(Children.size())),
+                  widget);
+}
+
 void TWidget::SetBuddy(TWidget* value) {
   Buddy = value;
   if (value) value->FreeNotification(this);
@@ -101,6 +110,20 @@ void TTestForm::GetChildren(const TGetChildProc& proc, TComponent* root) {
     TComponent* component = GetComponent(i);
     if (!component->HasParent() || component->GetParentComponent() == this) proc(component);
   }
+}
+
+// The children keep their order among the owned components, so moving one means moving the
+// owned components in the children's new order to the end.
+void TTestForm::SetChildOrder(TComponent* child, int order) {
+  std::vector<TComponent*> children;
+  GetChildren([&](TComponent* c) { children.push_back(c); }, this);
+  auto place = std::find(children.begin(), children.end(), child);
+  if (place == children.end()) return;
+  children.erase(place);
+  children.insert(children.begin() + std::clamp<int>(order, 0, static_cast<int>(children.size())),
+                  child);
+  for (TComponent* c : children)
+    c->SetComponentIndex(GetComponentCount() - 1);
 }
 
 void RegisterFixtureClasses() {

@@ -47,6 +47,7 @@ class TWidget : public TComponent {
   bool HasParent() const override { return true; }
   TComponent* GetParentComponent() const override { return FParent; }
   void SetParentComponent(TComponent* value) override;
+  void SetChildOrder(TComponent* child, int order) override;
   void SetStyle(TStyle* value) { FStyle->Assign(value); }
   TStyle* GetStyle() const { return FStyle; }
   void SetItems(TStrings* value) { FItems->Assign(value); }
@@ -109,6 +110,7 @@ class TTestForm : public TComponent {
  public:
   explicit TTestForm(TComponent* owner) : TComponent(owner) {}
   void GetChildren(const TGetChildProc& proc, TComponent* root) override;
+  void SetChildOrder(TComponent* child, int order) override;
 
   void ButtonClick(TObject* sender) { ++Clicks; }
   void CountItems(TObject* sender, int& count) { count = 42; }

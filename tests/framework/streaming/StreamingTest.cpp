@@ -242,7 +242,9 @@ struct TBadForm {
   const char* Message;
 };
 
-void PrintTo(const TBadForm& bad, std::ostream* out) { *out << bad.Message; }
+void PrintTo(const TBadForm& bad, std::ostream* out) {
+  *out << bad.Message;
+}
 
 class StreamingErrorTest : public StreamingTest, public ::testing::WithParamInterface<TBadForm> {};
 
@@ -358,9 +360,20 @@ INSTANTIATE_TEST_SUITE_P(
         TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Width = "
                  "99999999999999999999\n  end\nend\n",
                  "Syntax error on line 3: integer 99999999999999999999 out of range"},
+        TBadForm{"object F: TTestForm\n  object OkButton: TWidget\n    Caption = {\n      "
+                 "000102030405060708090A0B0C0D0E0F101112131415161718191A1B1C1D1E1F\n      "
+                 "2021}\n  end\nend\n",
+                 "Error reading OkButton.Caption on line 3: Invalid property value "
+                 "{000102030405060708090A0B0C0D0E0F1011121...: a string expected"},
+        TBadForm{"object F: TTestForm\r  object OkButton: TWidget\r    Width = 1.5\r  "
+                 "end\rend\r",
+                 "Error reading OkButton.Width on line 3: Invalid property value 1.5: an integer "
+                 "expected"},
         TBadForm{"inherited F: TTestForm\nend\n",
-                 "Syntax error on line 1: inherited forms are not supported; 'object' expected"},
-        TBadForm{"", "Syntax error on line 1: 'object' expected"}));
+                 "Error reading F on line 1: No ancestor of TTestForm has a stored form"},
+        TBadForm{"",
+                 "Syntax error on line 1: unexpected end of file; 'object', 'inherited' or "
+                 "'inline' expected"}));
 
 TEST_F(StreamingTest, DeeplyNestedInputIsRefusedWithoutExhaustingTheStack) {
   std::string text = "object F: TTestForm\n  Tag = ";
