@@ -190,16 +190,31 @@ class TCustomObjectInspector : public TCustomGrid {
   // The alias entry of a property name, or null; null at once without oiUseAliases and
   // oiUseGroups.
   const TPInfo* FindAlias(const std::string& propName) const;
-  // The aliases text changed: rescan, rebuild, repaint.
+  // The aliases text changed: rescan, rebuild, repaint. A duplicate section or property name
+  // raises EStringListError to whoever changed the text; what was scanned before it stays in
+  // effect and nothing is rebuilt.
   void AliasesChanged(TObject* sender);
+  // The group names of the aliases text and the other group's, in alphabetical order (ignoring
+  // letter case); a row's Group is a position in them.
+  int32_t GetGroupCount() const;
+  std::string GetGroupName(int32_t group) const;
+  int32_t GetOtherGroupIndex() const { return FOtherGroupIndex; }
 
   // Expansion (ObjectInspectorExpand.cpp).
   //
-  // Expands a collapsed row, collapses any other.
+  // Expands a collapsed row, collapses any other. An exception while the sub-properties are
+  // gathered reaches the caller and leaves the rows as they were.
   void DoPlusMinus(int32_t row);
+  // Shows a collapsed group header's members (collapsed), then expands those marked to expand.
+  // Any other row is left alone.
+  void ExpandGroup(int32_t row);
+  // Removes an expanded row's sub-rows, unless ExpandMode is AlwaysExpand or the row is marked
+  // ALWAYSEXPAND.
+  void CollapseRow(int32_t row);
   // Expands every expandable row, recursively; ExpandAuto only those marked to expand.
   void ExpandAll();
   void ExpandAuto();
+  // Collapses every row that may be collapsed.
   void CollapseAll();
 
   // Scroll bar (ObjectInspectorScroll.cpp): sets the vertical bar from the rows.
@@ -216,8 +231,23 @@ class TCustomObjectInspector : public TCustomGrid {
   void UpdateEditor();
   // Places the in-place editor over the current cell again.
   void MoveEditor();
-  // Draws every line of the visible area (ObjectInspectorPaint.cpp).
+  // Whether an in-place editor stands on the editor row; painting leaves its value cell to the
+  // editor then.
+  bool GetInplaceEditorShown() const;
+  // Painting (ObjectInspectorPaint.cpp).
+  //
+  // Draws every line of the visible area over the cells: the horizontal lines, the column
+  // line(s) and the editor row's frame.
   void DrawLines();
+  // The horizontal line of the row boundary y, on pixel row y - 1 across the width: dotted or
+  // solid in HorzLineColor with oiHorzLine, else in BackColor (erasing).
+  void DrawHorzLine(int32_t y);
+  // The line(s) between the columns, leaving out the pixel at the editor row's top edge.
+  void DrawVertLine();
+  // Whether the editor row's frame is drawn; cleared while the selection moves under a drag
+  // or a navigation key.
+  bool GetFrameShown() const { return FFrameShown; }
+  void SetFrameShown(bool value);
 
  protected:
   void Loaded() override;
@@ -251,6 +281,9 @@ class TCustomObjectInspector : public TCustomGrid {
   };
   using TRowList = std::vector<std::unique_ptr<TInfoRec>>;
 
+  // Sorts rows by display name, ignoring letter case, keeping the order of equal names.
+  static void SortRows(TRowList& rows);
+
   // Selection (ObjectInspectorRows.cpp).
   void AddComponent(TComponent* component);
   void ClearComponents();
@@ -269,6 +302,35 @@ class TCustomObjectInspector : public TCustomGrid {
   TFormDesigner* DesignerFor(TComponent* component) const;
   void RunPendingRebuild();
 
+  // Groups (ObjectInspectorAliases.cpp).
+  bool IsGroupMember(const TInfoRec& master, int32_t group) const;
+  void AppendGroupMembers(int32_t group, TRowList& rows) const;
+  // Moves the rows to the masters and shows them under their group headers; returns the
+  // number of headers shown.
+  int32_t ArrangeGroups();
+
+  // Expansion (ObjectInspectorExpand.cpp).
+  void GatherSubRows(TInfoRec& parent, TRowList& rows);
+  void ExpandRow(int32_t row);
+  void ExpandEvery(bool markedOnly);
+  // Walks the rows [begin, end), expanding each collapsed one (with markedOnly, each marked to
+  // expand) and the rows that it gains in turn.
+  void ExpandRange(size_t begin, size_t end, bool markedOnly);
+  size_t DescendantsEnd(size_t row) const;
+  bool CanCollapse(const TInfoRec& row) const;
+
+  // Painting.
+  bool PlainSunkenFrame() const;
+  bool FrameMode() const;
+  // Where the lines end: the client height, or the last row's bottom above it.
+  int32_t LinesEnd() const;
+  void DrawValueCell(int32_t row, const TInfoRec& info, const TRect& cell);
+  void DrawNameCell(int32_t row, const TInfoRec& info, const TRect& cell);
+  // Lets the row's editor control paint the value (CM_PAINTTO); true when it did.
+  bool PaintValueByControl(const TInfoRec& info, const TRect& cell);
+  void DrawCellText(const TRect& cell, int32_t x, const std::string& text, bool editorRowCell);
+  void DrawSunkenFrame(int32_t col, TRect cell);
+
   // Looks (ObjectInspectorSurface.cpp).
   void ApplyLook(TColor back, TColor col1, TColor lines, TColor highlightBkgnd);
   void LoadGlyphs();
@@ -281,13 +343,15 @@ class TCustomObjectInspector : public TCustomGrid {
   TRowList FMasterRows;
   TRowList FNewRows;
   int32_t FNewRowCount = 0;
-  int32_t FParentRow = -1;
+  // The row whose sub-properties are being gathered; null while a rebuild gathers.
+  TInfoRec* FParentInfo = nullptr;
   bool FNoRows = false;
   int32_t FUpdateCount = 0;
   int32_t FEditRow = 0;
   TFormDesigner* FCurrentDesigner = nullptr;
   std::vector<TControl*> FEditorCache;
   bool FRowsLocked = false;
+  bool FFrameShown = true;
   TTypeKinds FFilter;
   TExpandMode FExpandMode = Default;
   bool FReadOnly = false;
@@ -306,6 +370,12 @@ class TCustomObjectInspector : public TCustomGrid {
   // Aliases and groups.
   std::unique_ptr<TStringList> FAliases;
   std::string FOtherGroupName;
+  // Sorted group names and upper-cased property names, both refusing duplicates; the table's
+  // objects are the entries, which FAliasEntries owns.
+  std::unique_ptr<TStringList> FGroups;
+  int32_t FOtherGroupIndex = -1;
+  std::unique_ptr<TStringList> FAliasTable;
+  std::vector<std::unique_ptr<TPInfo>> FAliasEntries;
 
   // Surface.
   std::unique_ptr<TOIColors> FColors;

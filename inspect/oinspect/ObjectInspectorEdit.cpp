@@ -1,10 +1,15 @@
 // In-place value editing: one editor control over the value cell of the current row.
 //
 // Not built yet: there is no in-place editor, so building it only records the row it would
-// stand on (EditRow), and parking or moving it does nothing. UpdateEditor repaints the rows it
+// stand on (EditRow), parking or moving it does nothing, and the editor row's value is painted
+// as text (GetInplaceEditorShown answers false). UpdateEditor repaints the rows it
 // leaves and enters. ChangeValue (ObjectInspectorRows.cpp) writes values as the editor will.
 #include "oinspect/ObjectInspector.h"
 #include "winsys/WinUser.h"
+
+bool TCustomObjectInspector::GetInplaceEditorShown() const {
+  return false;
+}
 
 void TCustomObjectInspector::CreateEditor(int32_t row) {
   if (GetComponentState().Contains(csDesigning)) return;

@@ -308,7 +308,7 @@ void TCustomObjectInspector::ShowInfo() {
   TFormDesigner* const previousDesigner = FCurrentDesigner;
   FNoRows = true;
   FCurrentDesigner = DesignerFor(selection.front());
-  FParentRow = -1;
+  FParentInfo = nullptr;
   const uint64_t generation = FLostComponents;
   bool gathered = false;
   {
@@ -339,13 +339,17 @@ void TCustomObjectInspector::ShowInfo() {
   ReplaceRows(std::move(FNewRows), selection);
   FNewRows.clear();
   FReleasedFocusName.clear();
-  // Group mode arranges the rows under their group headers here (aliases and groups).
+  const int32_t headers = FOptions.Contains(oiUseGroups) ? ArrangeGroups() : 0;
   FRowsLocked = true;
-  SetRowCount(FNewRowCount);
-  if (FExpandMode == AutoExpand || FExpandMode == AlwaysExpand)
-    ExpandAll();
-  else
-    ExpandAuto();
+  SetRowCount(FNewRowCount + headers);
+  try {
+    if (FExpandMode == AutoExpand || FExpandMode == AlwaysExpand)
+      ExpandAll();
+    else
+      ExpandAuto();
+  } catch (...) {
+    // A row whose sub-properties cannot be gathered stays collapsed; the rebuild goes on.
+  }
   if (!self) return;
   if (GetColWidths(0) + GetColWidths(1) != GetClientWidth())
     SetColWidths(1, GetClientWidth() - GetColWidths(0));
@@ -393,10 +397,9 @@ void TCustomObjectInspector::GetPropEdit(std::unique_ptr<TPropertyEditor> prop) 
   TPropertyEditor* editor = row->PropEdit;
   row->EditorClass = GetEditClass(editor);
   row->PopupClass = GetPopupClass(editor);
-  if (FParentRow >= 0 && FParentRow < GetInfoRecCount()) {
-    const TInfoRec* parent = FRows[static_cast<size_t>(FParentRow)].get();
-    row->Level = parent->Level + 1;
-    row->Group = parent->Group;
+  if (FParentInfo) {
+    row->Level = FParentInfo->Level + 1;
+    row->Group = FParentInfo->Group;
   }
   row->SubState = editor->GetAttributes().Contains(paSubProperties) ? ssCollapsed : ssNoSub;
   if (const TPInfo* alias = FindAlias(name)) {
@@ -410,12 +413,16 @@ void TCustomObjectInspector::GetPropEdit(std::unique_ptr<TPropertyEditor> prop) 
   ++FNewRowCount;
 }
 
+void TCustomObjectInspector::SortRows(TRowList& rows) {
+  std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+    return SameTextLess(a->DisplayName, b->DisplayName);
+  });
+}
+
 void TCustomObjectInspector::SortNewRows() {
   // One sort instead of a sorted insertion per row; two names equal but for letter case end
   // the rebuild as a duplicate would.
-  std::stable_sort(FNewRows.begin(), FNewRows.end(), [](const auto& a, const auto& b) {
-    return SameTextLess(a->DisplayName, b->DisplayName);
-  });
+  SortRows(FNewRows);
   const auto duplicate =
       std::adjacent_find(FNewRows.begin(), FNewRows.end(), [](const auto& a, const auto& b) {
         return CompareText(a->DisplayName, b->DisplayName) == 0;

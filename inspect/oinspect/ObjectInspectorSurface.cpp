@@ -50,9 +50,15 @@ TCustomObjectInspector::TCustomObjectInspector(TComponent* owner)
       FOwnDesigner(std::make_unique<TFDesigner>()),
       FComponents(std::make_unique<TComponentList>()),
       FAliases(std::make_unique<TStringList>()),
+      FGroups(std::make_unique<TStringList>()),
+      FAliasTable(std::make_unique<TStringList>()),
       FColors(std::make_unique<TOIColors>()),
       FGroupFont(std::make_unique<TFont>()) {
   FCurrentDesigner = FOwnDesigner.get();
+  for (TStringList* unique : {FGroups.get(), FAliasTable.get()}) {
+    unique->SetSorted(true);
+    unique->SetDuplicates(dupError);
+  }
   FColors->SetOnChanged(MakeMethod<&TCustomObjectInspector::ColorsChanged>(this));
   FAliases->SetOnChange(MakeMethod<&TCustomObjectInspector::AliasesChanged>(this));
   SetGridLineWidth(1);

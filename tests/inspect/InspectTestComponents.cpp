@@ -3,9 +3,15 @@
 #include "core/Exception.h"
 #include "core/Module.h"
 
+IMPLEMENT_CLASS(TGadgetBorder) {
+  PROPERTY(Sides, Sides, Sides);
+  PROPERTY(Width, Width, Width);
+}
+
 IMPLEMENT_CLASS(TGadgetFrame) {
   PROPERTY(Width, Width, Width);
   PROPERTY(Color, Color, Color);
+  PROPERTY_READ(Border, GetBorder);
 }
 
 void TGadgetFrame::Assign(TPersistent* source) {

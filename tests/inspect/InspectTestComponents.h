@@ -22,6 +22,17 @@ PUBLISHED_ENUM(TGadgetSide, gsLeft, gsTop, gsRight, gsBottom)
 using TGadgetSides = TSet<TGadgetSide>;
 PUBLISHED_SET(TGadgetSides, TGadgetSide)
 
+// The border of a gadget's frame: a sub-object two levels down, with a set of its own.
+class TGadgetBorder : public TPersistent {
+  DECLARE_CLASS(TGadgetBorder, TPersistent);
+
+ public:
+  TGadgetBorder() = default;
+
+  TGadgetSides Sides;
+  int32_t Width = 0;
+};
+
 // A persistent sub-object: a class-typed property that expands into its own properties.
 class TGadgetFrame : public TPersistent {
   DECLARE_CLASS(TGadgetFrame, TPersistent);
@@ -29,9 +40,13 @@ class TGadgetFrame : public TPersistent {
  public:
   TGadgetFrame() = default;
   void Assign(TPersistent* source) override;
+  TGadgetBorder* GetBorder() const { return FBorder.get(); }
 
   int32_t Width = 1;
   TColor Color = clBlack;
+
+ private:
+  std::unique_ptr<TGadgetBorder> FBorder = std::make_unique<TGadgetBorder>();
 };
 
 // Publishes a property of every kind.

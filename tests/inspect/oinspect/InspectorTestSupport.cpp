@@ -90,4 +90,15 @@ int TInspectorFixture::Count(const std::string& prefix) const {
   return count;
 }
 
+void TInspectorFixture::Ungroup() {
+  Inspector->SetGridOptions(Inspector->GetOptions() - TOIOptions{oiUseAliases, oiUseGroups});
+}
+
+std::vector<int32_t> TInspectorFixture::RowLevels() const {
+  std::vector<int32_t> levels;
+  for (int32_t i = 0; i < Inspector->GetInfoRecCount(); ++i)
+    levels.push_back(Inspector->GetInfoRec(i)->Level);
+  return levels;
+}
+
 }  // namespace InspectorTest

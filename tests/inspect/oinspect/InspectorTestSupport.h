@@ -58,6 +58,11 @@ class TInspectorFixture : public ControlTest::TFixture {
   void Select(std::initializer_list<TComponent*> components);
   // Counts the lines of events that begin with prefix.
   int Count(const std::string& prefix) const;
+  // Turns aliases and groups off (a run-time inspector starts with both on), so that the rows
+  // are the properties alone.
+  void Ungroup();
+  // The levels of the rows, in order.
+  std::vector<int32_t> RowLevels() const;
 
   TForm* Form;
   TObjectInspector* Inspector;

@@ -43,6 +43,7 @@ class ObjectInspectorRowsTest : public ::testing::Test, public TInspectorFixture
     Inspector->SetOnShowProperty(MakeMethod<&TInspectorEvents::ShowProperty>(Events));
     Inspector->SetOnGetPropEdit(MakeMethod<&TInspectorEvents::GetPropEdit>(Events));
     Inspector->SetOnComponentChanged(MakeMethod<&TInspectorEvents::ComponentChanged>(Events));
+    Ungroup();
     Events->Lines.clear();
   }
 

@@ -17,6 +17,7 @@ class ObjectInspectorSafetyTest : public ::testing::Test, public TInspectorFixtu
     Inspector->SetOnComponentChanged(MakeMethod<&TInspectorEvents::ComponentChanged>(Events));
     Inspector->SetOnChangePropValue(MakeMethod<&TInspectorEvents::ChangeValue>(Events));
     Inspector->SetOnChangedPropValue(MakeMethod<&TInspectorEvents::ChangedValue>(Events));
+    Ungroup();
     Events->Lines.clear();
   }
   // Paints the inspector now, reading every visible value.

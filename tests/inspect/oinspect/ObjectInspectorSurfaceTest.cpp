@@ -305,12 +305,14 @@ TEST_F(ObjectInspectorSurfaceTest, RegistrationPutsTheInspectorOnTheVellmarkPage
   EXPECT_EQ(FindPalettePage(TObjectInspector::StaticClass())->Classes.size(), 1u);
   // The package's start-up hid properties of the dummy type.
   TDummyHolder holder(nullptr);
+  Ungroup();
   Inspector->SetControl(&holder);
   EXPECT_EQ(RowNames(), (std::vector<std::string>{"Name", "Size", "Tag"}));
   Inspector->SetControl(nullptr);
 }
 
 TEST_F(ObjectInspectorSurfaceTest, NamesAndValuesArePainted) {
+  Ungroup();
   Inspector->Repaint();
   Driver.ProcessMessages();
   // Empty: the background colour only.
@@ -329,7 +331,8 @@ TEST_F(ObjectInspectorSurfaceTest, NamesAndValuesArePainted) {
     return count;
   };
   EXPECT_GT(dark(14, 60, 1, 23), 10);
-  EXPECT_EQ(dark(0, 13, 1, 23), 0);  // no glyph: Caption has no sub-properties
+  // No glyph (Caption has no sub-properties); the editor frame's bar runs down the left edge.
+  EXPECT_EQ(dark(3, 13, 1, 23), 0);
   // The Font row has a plus glyph at x = 3, its centre black.
   const int fontTop = RowIndex("Font") * Inspector->GetDefaultRowHeight();
   EXPECT_EQ(Pixel(Inspector, 3 + 4, fontTop + 7 + 4), Rgb(clBlack));
@@ -352,4 +355,28 @@ TEST_F(ObjectInspectorSurfaceTest, UpdateValuesRepaintsTheValueColumnOnly) {
   // Right of the 3-D line's two pixels, which oiVertLine3D adds to the name column.
   EXPECT_EQ(update, (TRect{Inspector->GetColWidths(0) + 2, 0, Inspector->GetClientWidth(),
                            Inspector->GetClientHeight()}));
+}
+
+TEST_F(ObjectInspectorSurfaceTest, InADesignerALoadedInspectorListsItsOwnProperties) {
+  auto* designed = new TForm(nullptr);
+  designed->SetDesigning(true);
+  TReader reader(
+      "object Designed: TForm\n"
+      "  object Inspector: TObjectInspector\n"
+      "    Filter = [tkInteger, tkEnumeration]\n"
+      "    Style = isCustom\n"
+      "  end\n"
+      "end\n");
+  reader.ReadRootComponent(designed);
+  auto* inspector = dynamic_cast<TObjectInspector*>(designed->FindComponent("Inspector"));
+  ASSERT_NE(inspector, nullptr);
+  EXPECT_EQ(inspector->GetControl(), inspector);
+  EXPECT_EQ(inspector->GetFilter(), (TTypeKinds{tkInteger, tkEnumeration}));
+  std::vector<std::string> names;
+  for (int32_t i = 0; i < inspector->GetInfoRecCount(); ++i)
+    names.push_back(inspector->GetInfoRec(i)->DisplayName);
+  for (const char* name : {"ExpandMode", "FixedColWidth", "LineStyle", "ReadOnly", "Style"})
+    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+  EXPECT_EQ(std::find(names.begin(), names.end(), "OtherGroupName"), names.end());
+  designed->Free();
 }
