@@ -192,7 +192,14 @@ void TStrings::SetCommaText(std::string_view text) {
 }
 
 void TStrings::BeginUpdate() {
-  if (FUpdateCount++ == 0) SetUpdateState(true);
+  if (FUpdateCount++ > 0) return;
+  try {
+    SetUpdateState(true);
+  } catch (...) {
+    // A batch refused by its change notification has not begun.
+    --FUpdateCount;
+    throw;
+  }
 }
 
 void TStrings::EndUpdate() {

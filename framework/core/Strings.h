@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,8 @@ class TStrings : public TPersistent {
   void SetCommaText(std::string_view text);
 
   // Brackets a batch of changes: change notifications happen once, at the outermost EndUpdate.
+  // An exception from a notification reaches the caller with the update count as it was
+  // before BeginUpdate, or as it is after EndUpdate.
   void BeginUpdate();
   void EndUpdate();
   int GetUpdateCount() const { return FUpdateCount; }
@@ -73,13 +76,30 @@ class TStrings : public TPersistent {
 };
 
 // Runs BeginUpdate now and EndUpdate when the scope ends, also when an exception leaves it.
+// An exception from the closing change notification reaches the caller; when the scope is
+// already left by an exception, that one goes on and the notification's is dropped. Either
+// way the update count is restored. Use it only as a local variable.
 class TStringsUpdate {
  public:
-  explicit TStringsUpdate(TStrings* strings) : FStrings(strings) { FStrings->BeginUpdate(); }
-  ~TStringsUpdate() { FStrings->EndUpdate(); }
+  explicit TStringsUpdate(TStrings* strings)
+      : FStrings(strings), FUncaught(std::uncaught_exceptions()) {
+    FStrings->BeginUpdate();
+  }
+  ~TStringsUpdate() noexcept(false) {
+    if (std::uncaught_exceptions() == FUncaught) {
+      FStrings->EndUpdate();
+      return;
+    }
+    try {
+      FStrings->EndUpdate();
+    } catch (...) {
+      // The exception that left the scope is the one the caller gets.
+    }
+  }
   TStringsUpdate(const TStringsUpdate&) = delete;
   TStringsUpdate& operator=(const TStringsUpdate&) = delete;
 
  private:
   TStrings* FStrings;
+  int FUncaught;
 };

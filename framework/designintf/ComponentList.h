@@ -20,6 +20,13 @@ class TComponentList : public TObject {
   TComponent* GetItem(int index) const;
   TComponent* operator[](int index) const { return GetItem(index); }
   void Clear() { FItems.clear(); }
+  // The index of the first occurrence of component, or -1.
+  int IndexOf(const TComponent* component) const;
+  // Removes the item at index; raises EListError "List index out of bounds (n)" when out of
+  // range.
+  void Delete(int index);
+  // Removes the first occurrence of component; returns its former index or -1.
+  int Remove(const TComponent* component);
 
   auto begin() const { return FItems.begin(); }
   auto end() const { return FItems.end(); }

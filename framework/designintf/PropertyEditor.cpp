@@ -1,5 +1,10 @@
 #include "designintf/PropertyEditor.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "core/Component.h"
 #include "core/Exception.h"
 #include "core/List.h"
 #include "core/Module.h"
@@ -42,22 +47,50 @@ void WriteMethod(const TInstProp& prop, const TMethod& value) {
   SetMethodProp(prop.Instance, prop.PropInfo, value);
 }
 
+// Learns which of the components being written are destroyed meanwhile: a setter may free its
+// own component or another one of the selection.
+class TWriteWatch : public TComponent {
+  DECLARE_CLASS(TWriteWatch, TComponent);
+
+ public:
+  explicit TWriteWatch(const TInstPropList& props) : TComponent(nullptr) {
+    for (const TInstProp& prop : props)
+      if (auto* component = dynamic_cast<TComponent*>(prop.Instance)) FreeNotification(component);
+  }
+  bool Destroyed(const TPersistent* instance) const {
+    return std::find(FDestroyed.begin(), FDestroyed.end(), instance) != FDestroyed.end();
+  }
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    if (operation == opRemove) FDestroyed.push_back(component);
+  }
+
+ private:
+  std::vector<const TPersistent*> FDestroyed;
+};
+
 // Writes newValue(i) to each object i in turn. When a write fails, every object written so far
 // gets its previous value back (errors while restoring are dropped) and the failure propagates.
+// Objects destroyed by an earlier write are left alone.
 template <typename Read, typename Write, typename NewValue>
 void WriteEach(const TInstPropList& props, Read read, Write write, NewValue newValue) {
   using Value = decltype(read(props.front()));
   std::vector<Value> previous;
   previous.reserve(props.size());
+  // A single object's write cannot reach another one.
+  std::optional<TWriteWatch> watch;
+  if (props.size() > 1) watch.emplace(props);
+  auto alive = [&](size_t i) { return !watch || !watch->Destroyed(props[i].Instance); };
   try {
     for (size_t i = 0; i < props.size(); ++i) {
-      previous.push_back(read(props[i]));
-      write(props[i], newValue(i));
+      previous.push_back(alive(i) ? read(props[i]) : Value{});
+      if (alive(i)) write(props[i], newValue(i));
     }
   } catch (...) {
     for (size_t i = previous.size(); i-- > 0;) {
       try {
-        write(props[i], previous[i]);
+        if (alive(i)) write(props[i], previous[i]);
       } catch (...) {
       }
     }
@@ -65,6 +98,8 @@ void WriteEach(const TInstPropList& props, Read read, Write write, NewValue newV
   }
 }
 }  // namespace
+
+IMPLEMENT_CLASS(TWriteWatch) {}
 
 std::unique_ptr<TPropertyEditor> CreatePropertyEditor(TClass editorClass, TFormDesigner* designer,
                                                       TInstPropList propList) {

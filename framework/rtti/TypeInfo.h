@@ -253,3 +253,8 @@ concept HasTypeInfo = requires {
     static const TTypeInfo info = TTypeInfo::Float(#Type, FloatKind); \
     return &info;                                                     \
   }
+
+PUBLISHED_ENUM(TTypeKind, tkUnknown, tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet,
+               tkClass, tkMethod, tkWChar, tkLString, tkWString, tkVariant, tkArray, tkRecord,
+               tkInterface)
+PUBLISHED_SET(TTypeKinds, TTypeKind)

@@ -183,9 +183,10 @@ void TNonClientTracker::ButtonUp(TPoint screen) {
     return;
   }
   if (mode == TMode::ScrollThumb) {
-    TScrollBarState& state = ScrollBars::State(*window, FBar);
-    state.Tracking = false;
-    SendScroll(SB_THUMBPOSITION, state.TrackPos);
+    // The tracking position stays readable (GetScrollInfo) while the window handles the final
+    // position: the message itself carries only 16 bits of it.
+    SendScroll(SB_THUMBPOSITION, ScrollBars::State(*window, FBar).TrackPos);
+    if (TWindow* target = Target()) ScrollBars::State(*target, FBar).Tracking = false;
   }
   if (mode == TMode::CloseButton) {
     if (inside) PostMessage(FWindow, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -204,3 +204,70 @@ TEST(ListTest, PointersByIndexWithErrorsThatNameTheIndex) {
   EXPECT_EQ(list.First(), &b);
   EXPECT_EQ(list.Last(), &c);
 }
+
+namespace {
+// A change handler that refuses every change once armed.
+class TRefusingHandler : public TObject {
+  DECLARE_CLASS(TRefusingHandler, TObject);
+
+ public:
+  TRefusingHandler() = default;
+  void Changed(TObject* sender) {
+    ++Calls;
+    if (Armed) throw EStringListError("Duplicate entry");
+  }
+  bool Armed = true;
+  int Calls = 0;
+};
+}  // namespace
+
+IMPLEMENT_CLASS(TRefusingHandler) {}
+
+TEST(StringListTest, ARefusedChangeReachesTheCallerWithTheUpdateCountRestored) {
+  TStringList list;
+  TRefusingHandler handler;
+  list.SetOnChange(MakeMethod<&TRefusingHandler::Changed>(&handler));
+  EXPECT_THROW(list.SetText("a\nb\n"), EStringListError);
+  EXPECT_EQ(list.GetUpdateCount(), 0);
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"a", "b"}));
+  TStringList source;
+  source.SetText("c\n");
+  EXPECT_THROW(list.Assign(&source), EStringListError);
+  EXPECT_EQ(list.GetUpdateCount(), 0);
+  list.BeginUpdate();
+  list.BeginUpdate();
+  list.Add("d");
+  EXPECT_NO_THROW(list.EndUpdate());
+  EXPECT_THROW(list.EndUpdate(), EStringListError);
+  EXPECT_EQ(list.GetUpdateCount(), 0);
+  // The list goes on notifying once the handler accepts again.
+  handler.Armed = false;
+  handler.Calls = 0;
+  list.SetText("e\n");
+  EXPECT_EQ(handler.Calls, 1);
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"e"}));
+}
+
+TEST(StringListTest, AnExceptionInsideABatchWinsOverTheNotificationsOwn) {
+  TStringList list;
+  list.SetSorted(true);
+  list.SetDuplicates(dupError);
+  TRefusingHandler changing;
+  TRefusingHandler changed;
+  list.SetOnChanging(MakeMethod<&TRefusingHandler::Changed>(&changing));
+  list.SetOnChange(MakeMethod<&TRefusingHandler::Changed>(&changed));
+  // A refusal before the batch stops it before it begins.
+  EXPECT_THROW(list.SetText("x\n"), EStringListError);
+  EXPECT_EQ(list.GetUpdateCount(), 0);
+  EXPECT_EQ(changed.Calls, 0);
+  changing.Armed = false;
+  try {
+    list.SetText("x\nX\n");  // a duplicate on a sorted list raises inside the batch
+    ADD_FAILURE();
+  } catch (const EStringListError& e) {
+    EXPECT_EQ(e.GetMessage(), "String list does not allow duplicates");
+  }
+  EXPECT_EQ(changed.Calls, 1);  // notified of the partial change all the same
+  EXPECT_EQ(list.GetUpdateCount(), 0);
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"x"}));
+}

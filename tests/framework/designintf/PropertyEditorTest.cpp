@@ -11,6 +11,31 @@
 using PropertyEditorTest = DesignFixture;
 
 namespace {
+// Writing Fatal with "victim" frees Victim (another component of the selection), with "self"
+// the component itself; Refuse refuses every value. Writes counts the writes.
+class TFatal : public TComponent {
+  DECLARE_CLASS(TFatal, TComponent);
+
+ public:
+  using TComponent::TComponent;
+
+  const std::string& GetFatal() const { return FFatal; }
+  void SetFatal(const std::string& value) {
+    ++Writes;
+    if (Refuse) throw EPropertyError("refused");
+    FFatal = value;
+    if (value == "self") return Free();
+    if (value == "victim" && Victim) std::exchange(Victim, nullptr)->Free();
+  }
+
+  TComponent* Victim = nullptr;
+  bool Refuse = false;
+  int Writes = 0;
+
+ private:
+  std::string FFatal;
+};
+
 // A component whose Value getter raises what it is told to: nothing, the framework's own
 // exception, a standard one or something else entirely.
 class TFragile : public TComponent {
@@ -52,6 +77,44 @@ IMPLEMENT_CLASS(TFragile) {
   PROPERTY(Value, GetValue, SetValue);
 }
 IMPLEMENT_CLASS(TUpperCaptionProperty) {}
+
+IMPLEMENT_CLASS(TFatal) {
+  PROPERTY(Fatal, GetFatal, SetFatal);
+}
+
+TEST_F(PropertyEditorTest, AWriteThatDestroysAnotherSelectedComponentLeavesItAlone) {
+  auto fatalEditor = [&](std::initializer_list<TComponent*> components) {
+    TComponentList list;
+    for (TComponent* component : components)
+      list.Add(component);
+    std::unique_ptr<TPropertyEditor> editor;
+    GetComponentProperties(list, tkAny, &Designer, [&](std::unique_ptr<TPropertyEditor> e) {
+      if (e->GetName() == "Fatal") editor = std::move(e);
+    });
+    return editor;
+  };
+  auto* first = new TFatal(Form);
+  auto* second = new TFatal(Form);
+  auto* third = new TFatal(Form);
+  first->Victim = second;
+  auto editor = fatalEditor({first, second, third});
+  ASSERT_NE(editor, nullptr);
+  editor->SetValue("victim");  // the first write frees the second component
+  EXPECT_EQ(first->GetFatal(), "victim");
+  EXPECT_EQ(third->GetFatal(), "victim");
+  EXPECT_EQ(third->Writes, 1);
+  // A refusal after a component went away restores only the ones still there.
+  auto* fourth = new TFatal(Form);
+  auto* fifth = new TFatal(Form);
+  auto* sixth = new TFatal(Form);
+  fourth->SetFatal("before");
+  fourth->Victim = fifth;
+  sixth->Refuse = true;
+  editor = fatalEditor({fourth, fifth, sixth});
+  EXPECT_THROW(editor->SetValue("victim"), EPropertyError);
+  EXPECT_EQ(fourth->GetFatal(), "before");
+  EXPECT_EQ(fourth->Writes, 3);  // before, victim, restored
+}
 
 TEST_F(PropertyEditorTest, AGetterRaisingAnythingMakesTheValueUnavailable) {
   auto* first = new TFragile(Form);

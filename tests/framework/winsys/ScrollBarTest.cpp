@@ -165,6 +165,27 @@ TEST_F(ScrollBarTest, DraggingTheThumbTracksAndEndsWithItsPosition) {
     }
 }
 
+TEST_F(ScrollBarTest, TheFinalThumbPositionIsReadableBeyondSixteenBits) {
+  SetRange(999999, 4);
+  static int trackAtPosition = -1;
+  SetWindowLongPtr(Window, GWLP_WNDPROC,
+                   reinterpret_cast<LONG_PTR>(+[](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+                     if (m == WM_VSCROLL && LOWORD(wp) == SB_THUMBPOSITION) {
+                       SCROLLINFO info;
+                       info.fMask = SIF_TRACKPOS;
+                       GetScrollInfo(w, SB_VERT, &info);
+                       trackAtPosition = info.nTrackPos;
+                     }
+                     return DefWindowProc(w, m, wp, lp);
+                   }));
+  Driver.Drag(208, 20, 208, 200);  // from the thumb at the top to far below the bar
+  EXPECT_EQ(trackAtPosition, 999996);
+  SCROLLINFO info;
+  info.fMask = SIF_TRACKPOS;
+  GetScrollInfo(Window, SB_VERT, &info);
+  EXPECT_EQ(info.nTrackPos, 0);  // tracking is over: the position the program set
+}
+
 TEST_F(ScrollBarTest, CancelModeEndsTracking) {
   SetRange(9, 4);
   Driver.MoveTo(208, 110);

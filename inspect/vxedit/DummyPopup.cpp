@@ -1,0 +1,5 @@
+#include "vxedit/DummyPopup.h"
+
+#include "core/Module.h"
+
+IMPLEMENT_CLASS(TDummyPopup) {}

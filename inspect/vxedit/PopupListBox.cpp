@@ -1,0 +1,5 @@
+#include "vxedit/PopupListBox.h"
+
+#include "core/Module.h"
+
+IMPLEMENT_CLASS(TPopupListBox) {}

@@ -1,0 +1,5 @@
+#include "vxedit/VxSimpleEdit.h"
+
+#include "core/Module.h"
+
+IMPLEMENT_CLASS(TVxSimpleEdit) {}
