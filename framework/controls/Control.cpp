@@ -166,7 +166,11 @@ void TControl::SetAlign(TAlign value) {
   FAlign = value;
   // A control that stops being aligned keeps the bounds alignment gave it; its aligned
   // siblings take the space it leaves.
-  if (FParent) FParent->AlignControl(this);
+  if (value == alNone) {
+    if (FParent) FParent->AlignControl(this);
+  } else {
+    RequestAlign();
+  }
 }
 
 void TControl::SetZOrder(bool topMost) {

@@ -6,7 +6,7 @@
 
 namespace Painting {
 
-TRegion VisibleRegion(const TWindow& window, bool clientOnly) {
+TRegion VisibleRegion(const TWindow& window, bool clientOnly, bool clipChildren) {
   if (!window.IsDesktop() && !window.IsShowing()) return {};
   TRegion region(clientOnly ? window.ClientScreenRect() : window.ScreenRect());
   for (const TWindow* w = &window; w->Parent; w = w->Parent) {
@@ -16,8 +16,9 @@ TRegion VisibleRegion(const TWindow& window, bool clientOnly) {
       if (sibling->IsVisible()) region.Subtract(sibling->ScreenRect());
     }
   }
-  for (const TWindow* child : window.Children)
-    if (child->IsVisible()) region.Subtract(child->ScreenRect());
+  if (clipChildren)
+    for (const TWindow* child : window.Children)
+      if (child->IsVisible()) region.Subtract(child->ScreenRect());
   return region;
 }
 
@@ -76,8 +77,8 @@ TWindow* FindWindowOrDesktop(HWND window) {
   return window ? TWindowSystem::Instance().Find(window) : nullptr;
 }
 
-HDC ClientDC(TWindow& window, const TRegion* limit) {
-  TRegion visible = Painting::VisibleRegion(window, true);
+HDC ClientDC(TWindow& window, const TRegion* limit, bool clipChildren = true) {
+  TRegion visible = Painting::VisibleRegion(window, true, clipChildren);
   const TPoint origin = window.ClientOrigin();
   if (limit) {
     TRegion screenLimit = *limit;
@@ -237,6 +238,20 @@ HDC GetDC(HWND window) {
   }
   TWindow* target = system.Find(window);
   return target ? ClientDC(*target, nullptr) : nullptr;
+}
+
+HDC GetDCEx(HWND window, HRGN region, DWORD flags) {
+  TWindowSystem& system = TWindowSystem::Instance();
+  TWindow* target = window ? system.Find(window) : nullptr;
+  if (!target) return window ? nullptr : GetDC(nullptr);
+  const bool clipChildren = (flags & DCX_CLIPCHILDREN) != 0;
+  if (flags & DCX_WINDOW)
+    return CreateSurfaceDC(&system.Screen(), target->ScreenOrigin(),
+                           Painting::VisibleRegion(*target, false, clipChildren), target->Handle);
+  if (!region) return ClientDC(*target, nullptr, clipChildren);
+  TGdiRegion* limit = FindRegion(region);
+  if (!limit) return nullptr;
+  return ClientDC(*target, &limit->Region, clipChildren);
 }
 
 HDC GetWindowDC(HWND window) {

@@ -7,9 +7,9 @@
 // recorded when windows change. Windows always clip their children and the siblings above
 // them, so every pixel of the screen belongs to exactly one window.
 namespace Painting {
-// The visible part of the window (its client area only, without children, when clientOnly),
-// in screen coordinates.
-TRegion VisibleRegion(const TWindow& window, bool clientOnly);
+// The visible part of the window (its client area only when clientOnly), in screen
+// coordinates; its children's areas are left out unless clipChildren is false.
+TRegion VisibleRegion(const TWindow& window, bool clientOnly, bool clipChildren = true);
 // Adds region (client coordinates) to the window's update region.
 void InvalidateClient(TWindow& window, const TRegion& region, bool erase);
 // Invalidates the window's whole client area and frame, and those of its descendants.

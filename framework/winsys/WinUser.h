@@ -1,13 +1,13 @@
 #pragma once
 
 #include "graphics/Gdi.h"
+#include "types/Rect.h"
+#include "types/SysColors.h"
+#include "types/WinTypes.h"
 #include "winsys/Clock.h"
 #include "winsys/Hooks.h"
 #include "winsys/Messages.h"
-#include "types/Rect.h"
-#include "types/SysColors.h"
 #include "winsys/VirtualKeys.h"
-#include "types/WinTypes.h"
 #include "winsys/WindowClass.h"
 #include "winsys/WindowStyles.h"
 
@@ -194,6 +194,19 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 // A context for the client area (null: the whole screen), clipped to what is visible of it.
 HDC GetDC(HWND window);
 HDC GetWindowDC(HWND window);
+enum : DWORD {
+  DCX_WINDOW = 0x00000001,
+  DCX_CACHE = 0x00000002,
+  DCX_CLIPCHILDREN = 0x00000008,
+  DCX_CLIPSIBLINGS = 0x00000010,
+  DCX_PARENTCLIP = 0x00000020,
+  DCX_LOCKWINDOWUPDATE = 0x00000400,
+};
+// A context for the client area (the whole window with DCX_WINDOW), clipped to what of it is
+// visible and, when region is given, to region (client coordinates). Child windows are left
+// out only with DCX_CLIPCHILDREN: without it the context draws over them, as tracking feedback
+// must. Siblings above the window are always left out.
+HDC GetDCEx(HWND window, HRGN region, DWORD flags);
 int ReleaseDC(HWND window, HDC dc);
 // Scrolls the client area's pixels and invalidates what is uncovered.
 int ScrollWindowEx(HWND window, int dx, int dy, const TRect* scroll, const TRect* clip, HRGN update,

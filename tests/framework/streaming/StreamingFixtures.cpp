@@ -127,7 +127,7 @@ void TTestForm::SetChildOrder(TComponent* child, int order) {
 }
 
 void RegisterFixtureClasses() {
-  RegisterClasses({TTestForm::StaticClass(), TWidget::StaticClass(), TPanel::StaticClass(),
+  RegisterClasses({TTestForm::StaticClass(), TWidget::StaticClass(), TTestPanel::StaticClass(),
                    TComposite::StaticClass()});
 }
 
@@ -160,7 +160,7 @@ IMPLEMENT_CLASS(TWidget) {
   PROPERTY(OnCount, OnCount, OnCount);
 }
 
-IMPLEMENT_CLASS(TPanel) {}
+IMPLEMENT_CLASS(TTestPanel) {}
 IMPLEMENT_CLASS(TComposite) {}
 
 IMPLEMENT_CLASS(TTestForm) {

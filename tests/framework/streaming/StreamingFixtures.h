@@ -86,8 +86,8 @@ class TWidget : public TComponent {
 };
 
 // A widget that other widgets sit on.
-class TPanel : public TWidget {
-  DECLARE_CLASS(TPanel, TWidget);
+class TTestPanel : public TWidget {
+  DECLARE_CLASS(TTestPanel, TWidget);
 
  public:
   using TWidget::TWidget;
@@ -116,7 +116,7 @@ class TTestForm : public TComponent {
   void CountItems(TObject* sender, int& count) { count = 42; }
   int Clicks = 0;
   TWidget* OkButton = nullptr;
-  TPanel* Panel1 = nullptr;
+  TTestPanel* Panel1 = nullptr;
   std::vector<std::string> LoadLog;
 };
 

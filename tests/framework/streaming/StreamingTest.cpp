@@ -29,7 +29,7 @@ TComponent* ReadText(const std::string& text, TComponent* root = nullptr) {
 TTestForm* BuildForm() {
   auto* form = new TTestForm(nullptr);
   form->SetName("MainForm");
-  auto* panel = new TPanel(form);
+  auto* panel = new TTestPanel(form);
   panel->SetName("Panel1");
   panel->SetParentComponent(form);
   auto* ok = new TWidget(form);
@@ -81,7 +81,7 @@ TEST_F(StreamingTest, WrittenFormShowsTheStructureAndLeavesDefaultsOut) {
 
   const char* expected =
       "object MainForm: TTestForm\n"
-      "  object Panel1: TPanel\n"
+      "  object Panel1: TTestPanel\n"
       "    object OkButton: TWidget\n"
       "      Caption = 'It''s \"OK\"'#9'now'\n"
       "      Width = 120\n"

@@ -94,6 +94,34 @@ TEST_F(PaintTest, WindowContextsClipToTheVisibleClientArea) {
   EXPECT_EQ(ReleaseDC(lower, other), 1);
 }
 
+TEST_F(PaintTest, ExtendedContextsDrawOverChildWindowsUnlessAskedToClipThem) {
+  HWND parent = Create(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, Red);
+  Create(WS_CHILD | WS_VISIBLE, 10, 10, 30, 30, parent, Green);
+  Create(WS_POPUP | WS_VISIBLE, 80, 0, 50, 50, nullptr, Blue);
+  Driver.ProcessMessages();
+  const TRect all{0, 0, 100, 100};
+  HDC over = GetDCEx(parent, nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+  FillRect(over, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  ReleaseDC(parent, over);
+  EXPECT_EQ(Driver.ScreenPixel(20, 20), RGB(255, 255, 255));  // over the child
+  EXPECT_EQ(Driver.ScreenPixel(85, 20), Blue);                // never over the window above
+  HDC clipped = GetDCEx(parent, nullptr, DCX_CLIPCHILDREN);
+  FillRect(clipped, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  ReleaseDC(parent, clipped);
+  EXPECT_EQ(Driver.ScreenPixel(20, 20), RGB(255, 255, 255));
+  EXPECT_EQ(Driver.ScreenPixel(50, 50), RGB(0, 0, 0));
+  // A region limits it further (client coordinates); a bad handle or region fails.
+  HRGN region = CreateRectRgn(0, 0, 5, 5);
+  HDC limited = GetDCEx(parent, region, 0);
+  TRect box;
+  GetClipBox(limited, &box);
+  EXPECT_EQ(box, (TRect{0, 0, 5, 5}));
+  ReleaseDC(parent, limited);
+  DeleteObject(region);
+  EXPECT_EQ(GetDCEx(parent, reinterpret_cast<HRGN>(0x1234), 0), nullptr);
+  EXPECT_EQ(GetDCEx(reinterpret_cast<HWND>(0x1234), nullptr, 0), nullptr);
+}
+
 TEST_F(PaintTest, ScrollingMovesPixelsAndInvalidatesWhatIsUncovered) {
   HWND window = Create(WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, Red);
   Driver.ProcessMessages();
