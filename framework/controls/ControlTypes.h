@@ -87,6 +87,10 @@ PUBLISHED_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
 enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
 PUBLISHED_ENUM(TTextLayout, tlTop, tlCenter, tlBottom)
 
+// Which scroll bars a control shows (memos, grids).
+enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+PUBLISHED_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
+
 // The frame of a window. Controls with a border use bsNone and bsSingle; forms use them all.
 enum TFormBorderStyle : uint8_t {
   bsNone,

@@ -32,9 +32,12 @@ void TFont::FreeHandle() {
 }
 
 void TFont::Changed() {
-  // Listeners (canvases) deselect the old handle before it goes.
+  // Listeners see the new properties: a handle they ask for is made from them. The old handle
+  // lives until they are told, so that canvases can deselect it first.
+  HFONT old = FHandle;
+  FHandle = nullptr;
   TGraphicsObject::Changed();
-  FreeHandle();
+  if (old) DeleteObject(old);
 }
 
 void TFont::Assign(TPersistent* source) {

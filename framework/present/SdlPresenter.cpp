@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <string>
 
 #include "graphics/RealizedFont.h"
 #include "winsys/Cursors.h"
@@ -12,6 +13,20 @@
 #include "winsys/WindowSystem.h"
 
 namespace {
+// The desktop's clipboard, reached through SDL while the window shows.
+class TSdlClipboard : public TClipboardBridge {
+ public:
+  bool SetText(const std::string& text) override { return SDL_SetClipboardText(text.c_str()) == 0; }
+  bool GetText(std::string& text) override {
+    if (!SDL_HasClipboardText()) return false;
+    char* held = SDL_GetClipboardText();
+    if (!held) return false;
+    text = held;
+    SDL_free(held);
+    return true;
+  }
+};
+
 // The window: a streaming texture updated from the screen's framebuffer whenever the queue
 // runs dry, and SDL events turned into the window system's input.
 class TSdlPresenter : public TPresenter {
@@ -19,6 +34,7 @@ class TSdlPresenter : public TPresenter {
   TSdlPresenter(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture)
       : FWindow(window), FRenderer(renderer), FTexture(texture) {}
   ~TSdlPresenter() override {
+    if (FClipboardInstalled) SetClipboardBridge(FPreviousClipboard);
     SetInputWait(nullptr);
     Active = nullptr;
     for (SDL_Cursor* cursor : FCursors)
@@ -33,6 +49,10 @@ class TSdlPresenter : public TPresenter {
     Active = this;
     SetInputWait(&Wait);
     SDL_StartTextInput();
+    if (!FClipboardInstalled) {
+      FPreviousClipboard = SetClipboardBridge(&FClipboard);
+      FClipboardInstalled = true;
+    }
   }
 
   int Run() override {
@@ -250,6 +270,9 @@ class TSdlPresenter : public TPresenter {
   SDL_Texture* FTexture;
   std::array<SDL_Cursor*, static_cast<size_t>(TCursorShape::None) + 1> FCursors{};
   TCursorShape FShownShape = TCursorShape::Arrow;
+  TSdlClipboard FClipboard;
+  TClipboardBridge* FPreviousClipboard = nullptr;
+  bool FClipboardInstalled = false;
 };
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "winsys/TestDriver.h"
 
+#include "core/Utf8.h"
 #include "graphics/Surface.h"
 #include "winsys/WinUser.h"
 #include "winsys/WindowSystem.h"
@@ -96,13 +97,14 @@ void TTestDriver::PressKey(int virtualKey, bool shift, bool control, bool alt) {
 }
 
 void TTestDriver::Type(std::string_view text) {
-  for (char c : text) {
+  for (size_t offset = 0; offset < text.size(); offset = Utf8NextChar(text, offset)) {
+    const char32_t character = Utf8CodePointAt(text, offset);
     int key = 0;
     bool shift = false;
-    if (KeyForCharacter(c, key, shift)) {
+    if (character < 0x80 && KeyForCharacter(static_cast<char>(character), key, shift)) {
       PressKey(key, shift);
     } else {
-      System().Input().InjectChar(static_cast<unsigned char>(c));
+      System().Input().InjectChar(character);
       Settle();
     }
   }

@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "winsys/Input.h"
 #include "types/Rect.h"
 #include "types/WinTypes.h"
+#include "winsys/Input.h"
 
 // Drives the window system as a user would, for tests and scripted demos: it moves the mouse
 // to screen points, presses buttons and keys, types text, and advances the manual clock, and
@@ -31,8 +31,9 @@ class TTestDriver {
   void KeyUp(int virtualKey);
   // Presses and releases a key, holding Shift, Ctrl or Alt around it as asked.
   void PressKey(int virtualKey, bool shift = false, bool control = false, bool alt = false);
-  // Types each character with the key (and Shift) that gives it; characters without a key
-  // arrive as WM_CHAR alone.
+  // Types each character of the UTF-8 text with the key (and Shift) that gives it; characters
+  // without a key arrive as WM_CHAR alone, one per code point, as text input from a real
+  // keyboard does.
   void Type(std::string_view text);
   void AdvanceClock(DWORD milliseconds);
   DWORD Now() const;

@@ -52,6 +52,9 @@ void TWindowSystem::Reset() {
   FHooks.Clear();
   FInput.Reset();
   FTracker = TNonClientTracker();
+  // The bridge belongs to the presenter, which outlives resets; the text does not.
+  FClipboard.Text.clear();
+  FClipboard.HasText = false;
   FFocus = FActive = FCapture = nullptr;
   FCursor = LoadCursor(nullptr, IDC_ARROW);
   FCursorShowCount = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -17,6 +18,15 @@
 // framebuffer, the class registry, the message queue, input state, focus, capture, activation,
 // hooks and the clock. Everything runs on one thread. Programs use the platform's calls; this
 // object is what those calls share.
+class TClipboardBridge;
+
+// The clipboard's content and the bridge to a desktop clipboard (see Clipboard.h).
+struct TClipboardStore {
+  std::string Text;
+  bool HasText = false;
+  TClipboardBridge* Bridge = nullptr;
+};
+
 class TWindowSystem {
  public:
   static TWindowSystem& Instance();
@@ -39,6 +49,7 @@ class TWindowSystem {
   THookChain& Hooks() { return FHooks; }
   TClock& Clock() { return FClock; }
   TNonClientTracker& Tracker() { return FTracker; }
+  TClipboardStore& Clipboard() { return FClipboard; }
 
   // Focus, activation and capture (null when none).
   TWindow* Focus() const { return Find(FFocus); }
@@ -101,6 +112,7 @@ class TWindowSystem {
   THookChain FHooks;
   TClock FClock;
   TNonClientTracker FTracker;
+  TClipboardStore FClipboard;
   HWND FFocus = nullptr;
   HWND FActive = nullptr;
   HWND FCapture = nullptr;

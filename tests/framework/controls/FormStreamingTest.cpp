@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
+#include "controls/Edit.h"
+#include "controls/Memo.h"
 #include "controls/Menus.h"
 #include "streaming/Reader.h"
 #include "streaming/Writer.h"
@@ -77,6 +79,28 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   label->SetWordWrap(true);
   label->SetTransparent(true);
   label->SetAlign(alBottom);
+  auto* edit = new TEdit(form);
+  edit->SetName("Name");
+  edit->SetParent(form);
+  edit->SetBounds(0, 110, 150, 21);
+  edit->SetCharCase(ecUpperCase);
+  edit->SetText("typed 'text' \xC3\xA9");
+  edit->SetMaxLength(20);
+  edit->SetReadOnly(true);
+  edit->SetAutoSelect(false);
+  edit->SetOEMConvert(true);
+  edit->SetHideSelection(false);
+  auto* memo = new TMemo(form);
+  memo->SetName("Notes");
+  memo->SetParent(form);
+  memo->SetBounds(160, 40, 150, 80);
+  memo->GetLines()->Add("first");
+  memo->GetLines()->Add("second 'quoted' line");
+  memo->SetScrollBars(ssBoth);
+  memo->SetWantTabs(true);
+  memo->SetWantReturns(false);
+  memo->SetColor(clInfoBk);
+  memo->SetBorderStyle(bsNone);
 
   const std::string text = Write(form);
   TForm* copy = Read(text);
@@ -88,7 +112,16 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   auto* copiedOk = dynamic_cast<TButton*>(copy->FindComponent("Ok"));
   auto* copiedCheck = dynamic_cast<TCheckBox*>(copy->FindComponent("Check"));
   auto* copiedLabel = dynamic_cast<TLabel*>(copy->FindComponent("Caption"));
-  ASSERT_TRUE(copiedOk && copiedCheck && copiedLabel);
+  auto* copiedEdit = dynamic_cast<TEdit*>(copy->FindComponent("Name"));
+  auto* copiedMemo = dynamic_cast<TMemo*>(copy->FindComponent("Notes"));
+  ASSERT_TRUE(copiedOk && copiedCheck && copiedLabel && copiedEdit && copiedMemo);
+  EXPECT_EQ(std::string(copiedEdit->GetText()), "TYPED 'TEXT' \xC3\x89");
+  EXPECT_EQ(copiedEdit->GetMaxLength(), 20);
+  EXPECT_TRUE(copiedEdit->GetReadOnly());
+  EXPECT_FALSE(copiedEdit->GetModified());
+  EXPECT_EQ(copiedMemo->GetLines()->GetCount(), 2);
+  EXPECT_EQ(copiedMemo->GetLines()->Get(1), "second 'quoted' line");
+  EXPECT_EQ(copiedMemo->GetScrollBars(), ssBoth);
   EXPECT_EQ(copiedOk->GetPopupMenu(), copy->FindComponent("Menu"));
   EXPECT_EQ(std::string(copiedOk->GetCaption()), "O'K & more");
   EXPECT_EQ(copiedLabel->GetFocusControl(), copiedCheck);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "GdiTestSupport.h"
 #include "graphics/Canvas.h"
@@ -193,4 +194,42 @@ TEST(FontTest, ChangingSmoothingReachesFontsAlreadyUsed) {
   SystemParametersInfo(SPI_SETFONTSMOOTHING, TRUE, nullptr, 0);
   EXPECT_EQ(crisp, (std::set<COLORREF>{0, White}));
   EXPECT_GT(target.DrawAndCollectColors("Smooth").size(), 2u);
+}
+
+namespace {
+// Measures its font's height whenever the font tells it of a change.
+class TFontListener : public TObject {
+ public:
+  void FontChanged(TObject* sender) {
+    auto* font = static_cast<TFont*>(sender);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font->GetHandle());
+    TEXTMETRIC metrics;
+    GetTextMetrics(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    Heights.push_back(metrics.tmHeight);
+  }
+  std::vector<int> Heights;
+};
+}  // namespace
+
+TEST(FontTest, ListenersMeasureTheChangedFontNotTheOldOne) {
+  TFont font;
+  font.SetHeight(-11);
+  font.GetHandle();  // a handle of the old height exists when the change comes
+  TFontListener listener;
+  font.SetOnChange(MakeMethod<&TFontListener::FontChanged>(&listener));
+  font.SetHeight(-30);
+  ASSERT_EQ(listener.Heights.size(), 1u);
+  EXPECT_GE(listener.Heights[0], 30);
+  // A canvas drawing with the font follows it too.
+  TMemoryTarget target(80, 40);
+  TCanvas canvas;
+  canvas.SetHandle(target.Dc);
+  canvas.GetFont()->SetHeight(-11);
+  const int small = canvas.TextHeight("M");
+  canvas.GetFont()->SetHeight(-30);
+  EXPECT_GT(canvas.TextHeight("M"), small);
+  canvas.SetHandle(nullptr);
 }
