@@ -2,6 +2,7 @@
 
 #include "ControlTestSupport.h"
 #include "controls/Edit.h"
+#include "controls/ListBox.h"
 #include "controls/Memo.h"
 #include "controls/Menus.h"
 #include "streaming/Reader.h"
@@ -101,6 +102,15 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   memo->SetWantReturns(false);
   memo->SetColor(clInfoBk);
   memo->SetBorderStyle(bsNone);
+  auto* list = new TListBox(form);
+  list->SetName("Choices");
+  list->SetParent(form);
+  list->SetBounds(160, 130, 120, 50);
+  list->GetItems()->SetCommaText("one,\"two words\",three");
+  list->SetSorted(true);
+  list->SetStyle(lbOwnerDrawFixed);
+  list->SetItemHeight(18);
+  list->SetIntegralHeight(true);
 
   const std::string text = Write(form);
   TForm* copy = Read(text);
@@ -122,6 +132,11 @@ TEST_F(FormStreamingTest, AFormHoldingEveryControlReadsBackAsItWasWritten) {
   EXPECT_EQ(copiedMemo->GetLines()->GetCount(), 2);
   EXPECT_EQ(copiedMemo->GetLines()->Get(1), "second 'quoted' line");
   EXPECT_EQ(copiedMemo->GetScrollBars(), ssBoth);
+  auto* copiedList = dynamic_cast<TListBox*>(copy->FindComponent("Choices"));
+  ASSERT_NE(copiedList, nullptr);
+  EXPECT_EQ(copiedList->GetItems()->GetCommaText(), "one,three,\"two words\"");
+  EXPECT_EQ(copiedList->GetItemHeight(), 18);
+  EXPECT_EQ(copiedList->GetStyle(), lbOwnerDrawFixed);
   EXPECT_EQ(copiedOk->GetPopupMenu(), copy->FindComponent("Menu"));
   EXPECT_EQ(std::string(copiedOk->GetCaption()), "O'K & more");
   EXPECT_EQ(copiedLabel->GetFocusControl(), copiedCheck);
