@@ -4,9 +4,9 @@
 
 DECLARE_EVENT(TDrawCellEvent,
               void(TObject* Sender, int32_t ACol, int32_t ARow, TRect Rect, TGridDrawState State),
-              "Sender: TObject; ACol: Longint; ARow: Longint; Rect: TRect; State: TGridDrawState")
+              "Sender: TObject; ACol: Integer; ARow: Integer; Rect: TRect; State: TGridDrawState")
 DECLARE_EVENT(TSelectCellEvent, void(TObject* Sender, int32_t ACol, int32_t ARow, bool& CanSelect),
-              "Sender: TObject; ACol: Longint; ARow: Longint; var CanSelect: Boolean")
+              "Sender: TObject; ACol: Integer; ARow: Integer; var CanSelect: Boolean")
 
 // A grid whose cells the program paints: OnDrawCell paints each cell (after the default
 // background with DefaultDrawing), OnSelectCell may refuse a cell before it becomes current, and
