@@ -13,7 +13,7 @@
 namespace FormFixtures {
 
 using StreamingFixtures::TAlignment;
-using StreamingFixtures::TPanel;
+using StreamingFixtures::TTestPanel;
 using StreamingFixtures::TTestForm;
 using StreamingFixtures::TWidget;
 
@@ -83,11 +83,11 @@ class TGrid : public TWidget {
 };
 
 // A frame: a panel that is the root of its own stored form.
-class TTestFrame : public TPanel {
-  DECLARE_CLASS(TTestFrame, TPanel);
+class TTestFrame : public TTestPanel {
+  DECLARE_CLASS(TTestFrame, TTestPanel);
 
  public:
-  using TPanel::TPanel;
+  using TTestPanel::TTestPanel;
   void FrameClick(TObject* sender) { ++FrameClicks; }
   int FrameClicks = 0;
 };

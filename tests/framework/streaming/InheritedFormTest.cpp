@@ -31,7 +31,7 @@ TWidget* Widget(TComponent* owner, const char* name) {
 const char* const DerivedText =
     "inherited DerivedForm: TDerivedForm\n"
     "  Tag = 2\n"
-    "  inherited Panel1: TPanel\n"
+    "  inherited Panel1: TTestPanel\n"
     "    inherited OkButton: TWidget\n"
     "    end\n"
     "    object CancelButton: TWidget [1]\n"
@@ -243,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "Error reading Ghost on line 2: Inherited component Ghost not found; it "
                         "is read as a new component"},
         TInheritedError{"inherited D: TDerivedForm\n  inherited Panel1: TGrid\n  end\nend\n",
-                        "Error reading Panel1 on line 2: Inherited component Panel1 is a TPanel, "
+                        "Error reading Panel1 on line 2: Inherited component Panel1 is a TTestPanel, "
                         "not a TGrid"},
         TInheritedError{"inherited D: TDerivedForm\n  inherited TWidget\n  end\nend\n",
                         "Error reading TWidget on line 2: an inherited object needs a name"},
@@ -257,4 +257,4 @@ INSTANTIATE_TEST_SUITE_P(
                         "integer expected"},
         TInheritedError{"object H: TTestForm\n  object Panel1: TComposite\n  end\nend\n",
                         "Error reading Panel1 on line 2: the field Panel1 of TTestForm holds a "
-                        "TPanel; a TComposite cannot be read into it"}));
+                        "TTestPanel; a TComposite cannot be read into it"}));

@@ -138,7 +138,7 @@ TEST_F(ReadUndoTest, AFailedReadPutsBackEverythingItAssigned) {
 TEST_F(ReadUndoTest, AFailedInheritedReadIntoAGivenRootFreesTheAncestorsComponents) {
   TDerivedForm form(nullptr);
   form.SetName("Empty");
-  EXPECT_EQ(ReadError("inherited D: TDerivedForm\n  inherited Panel1: TPanel\n    Width = 'x'\n  "
+  EXPECT_EQ(ReadError("inherited D: TDerivedForm\n  inherited Panel1: TTestPanel\n    Width = 'x'\n  "
                       "end\nend\n",
                       &form),
             "Error reading Panel1.Width on line 3: Invalid property value x: an integer expected");
