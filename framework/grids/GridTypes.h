@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "controls/ControlTypes.h"
 #include "core/Set.h"
 #include "rtti/TypeInfo.h"
 
@@ -40,10 +41,6 @@ enum TGridDrawStateItem : uint8_t {
 PUBLISHED_ENUM(TGridDrawStateItem, gdSelected, gdFocused, gdFixed)
 using TGridDrawState = TSet<TGridDrawStateItem>;
 PUBLISHED_SET(TGridDrawState, TGridDrawStateItem)
-
-// Which scroll bars a control keeps.
-enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
-PUBLISHED_ENUM(TScrollStyle, ssNone, ssHorizontal, ssVertical, ssBoth)
 
 // A cell of a grid: X is the column, Y the row; -1 where there is none.
 struct TGridCoord {

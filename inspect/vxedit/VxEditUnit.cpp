@@ -9,7 +9,9 @@
 #include "vxedit/DummyPopup.h"
 #include "vxedit/EditRegistry.h"
 #include "vxedit/EditSource.h"
+#include "vxedit/PopupColorBox.h"
 #include "vxedit/PopupListBox.h"
+#include "vxedit/VxEdit.h"
 #include "vxedit/VxSimpleEdit.h"
 
 namespace {
@@ -33,8 +35,9 @@ std::unique_ptr<TBitmap> LoadGlyph(const char* name) {
 void StartVxEditUnit() {
   StartEditRegistries();
   RegisterPopupClass(TypeInfo<std::string>(), nullptr, "", TPopupListBox::StaticClass());
-  RegisterClasses(
-      {TVxSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(), TDummyPopup::StaticClass()});
+  RegisterClasses({TVxSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(),
+                   TDummyPopup::StaticClass(), TVxEdit::StaticClass(),
+                   TPopupColorBox::StaticClass()});
   // The colour and check-box editors register theirs here, between these two.
   RegisterPopupClass(TypeInfo<bool>(), nullptr, "", nullptr);
   DropDownGlyph() = LoadGlyph("VXEDIT_DROPDOWN");
@@ -45,8 +48,9 @@ void StopVxEditUnit() {
   DropDownGlyph().reset();
   DotsGlyph().reset();
   StopEditRegistries();
-  for (TClass aClass : {TPopupListBox::StaticClass(), TVxSimpleEdit::StaticClass(),
-                        TDummyEditSource::StaticClass(), TDummyPopup::StaticClass()})
+  for (TClass aClass :
+       {TPopupListBox::StaticClass(), TVxSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(),
+        TDummyPopup::StaticClass(), TVxEdit::StaticClass(), TPopupColorBox::StaticClass()})
     UnRegisterClass(aClass);
 }
 

@@ -1,12 +1,18 @@
 #pragma once
 
-#include "controls/CustomControl.h"
+#include "controls/Edit.h"
 
-// The plain inner text edit of the composite edit: the edit class of every property row no
-// registration serves otherwise. The composite edit gives it its behaviour.
-class TVxSimpleEdit : public TCustomControl {
-  DECLARE_CLASS(TVxSimpleEdit, TCustomControl);
+// The plain inner text edit of the composite edit: a borderless one-line text edit, made
+// multi-line underneath so that the formatting rectangle the composite sets takes effect. It
+// never takes a line break. The edit class of every property row no registration serves
+// otherwise.
+class TVxSimpleEdit : public TCustomEdit {
+  DECLARE_CLASS(TVxSimpleEdit, TCustomEdit);
 
  public:
-  explicit TVxSimpleEdit(TComponent* owner) : TCustomControl(owner) {}
+  explicit TVxSimpleEdit(TComponent* owner);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void KeyPress(char32_t& key) override;
 };
