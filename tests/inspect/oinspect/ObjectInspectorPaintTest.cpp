@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "InspectorTestSupport.h"
+#include "controls/CustomControl.h"
 #include "core/StringList.h"
+#include "vxedit/EditRegistry.h"
+#include "vxedit/VxMessages.h"
 
 using namespace InspectorTest;
 using ControlTest::IsDark;
@@ -26,6 +29,44 @@ class TCellPainter : public TObject {
   }
   std::vector<std::string> Cells;
   bool Processed = true;
+};
+
+// Paints its value as a block: red for the text "red", blue for anything else, over its whole
+// client size at the point CM_PAINTTO names. Counts its instances.
+class TShadeEdit : public TCustomControl {
+  DECLARE_CLASS(TShadeEdit, TCustomControl);
+
+ public:
+  explicit TShadeEdit(TComponent* owner) : TCustomControl(owner) { ++Instances; }
+  void WMSetText(TWMSetText& message) { Shade = message.Text(); }
+  void CMPaintTo(TMessage& message) {
+    auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
+    const TPoint at = PointFromLParam(message.LParam);
+    canvas->GetBrush()->SetColor(Shade == "red" ? clRed : clBlue);
+    canvas->FillRect({at.X, at.Y, at.X + GetClientWidth(), at.Y + GetClientHeight()});
+    message.Result = 1;
+  }
+
+  std::string Shade;
+  static inline int Instances = 0;
+};
+
+// An edit class that does not answer CM_PAINTTO: its rows are painted as text.
+class TMuteEdit : public TCustomControl {
+  DECLARE_CLASS(TMuteEdit, TCustomControl);
+
+ public:
+  using TCustomControl::TCustomControl;
+};
+
+class TSwatchHolder : public TComponent {
+  DECLARE_CLASS(TSwatchHolder, TComponent);
+
+ public:
+  using TComponent::TComponent;
+  std::string Shade = "red";
+  std::string Tint = "blue";
+  std::string Plain = "plain";
 };
 
 class ObjectInspectorPaintTest : public ::testing::Test, public TInspectorFixture {
@@ -64,6 +105,16 @@ class ObjectInspectorPaintTest : public ::testing::Test, public TInspectorFixtur
 }  // namespace
 
 IMPLEMENT_CLASS(TCellPainter) {}
+IMPLEMENT_CLASS(TShadeEdit) {
+  MESSAGE_HANDLER(WM_SETTEXT, WMSetText);
+  MESSAGE_HANDLER(CM_PAINTTO, CMPaintTo);
+}
+IMPLEMENT_CLASS(TMuteEdit) {}
+IMPLEMENT_CLASS(TSwatchHolder) {
+  PROPERTY(Shade, Shade, Shade);
+  PROPERTY(Tint, Tint, Tint);
+  PROPERTY(Plain, Plain, Plain);
+}
 
 TEST_F(ObjectInspectorPaintTest, AnEmptyGridPaintsOnlyTheBackground) {
   for (TInspectorStyle style : {isDelphi, isVB}) {
@@ -239,4 +290,71 @@ TEST_F(ObjectInspectorPaintTest, GroupHeadersShowNoValueAndAreNotOwnerDrawn) {
   painter.Processed = false;
   Paint();
   EXPECT_EQ(At(5, row + 10), Rgb(clBtnFace));
+}
+
+TEST_F(ObjectInspectorPaintTest, EditorControlsPaintTheirValuesThroughOneCachedInstance) {
+  for (const char* name : {"Shade", "Tint"})
+    RegisterEditClass(nullptr, TSwatchHolder::StaticClass(), name, TShadeEdit::StaticClass());
+  RegisterEditClass(nullptr, TSwatchHolder::StaticClass(), "Plain", TMuteEdit::StaticClass());
+  Ungroup();
+  auto* holder = new TSwatchHolder(Form);
+  holder->SetName("Holder1");
+  Inspector->SetControl(holder);
+  EditOn(RowIndex("Name"));
+  const int before = TShadeEdit::Instances;
+  Paint();
+  Paint();
+  // One hidden instance paints every row of its class; none is made while painting again.
+  EXPECT_LE(TShadeEdit::Instances - before, 1);
+  const TRect shade = Inspector->CellRect(1, RowIndex("Shade"));
+  const TRect tint = Inspector->CellRect(1, RowIndex("Tint"));
+  for (int x : {shade.Left + 2, shade.Left + 40, shade.Right - 1})
+    EXPECT_EQ(At(x, shade.Top + 5), Rgb(clRed)) << x;
+  EXPECT_EQ(At(tint.Left + 40, tint.Top + 5), Rgb(clBlue));
+  // The row boundary below stays a line of the grid, not the editor's.
+  EXPECT_NE(At(shade.Left + 40, shade.Bottom - 1), Rgb(clRed));
+  // A class that does not answer leaves the value to the inspector's text.
+  const TRect plain = Inspector->CellRect(1, RowIndex("Plain"));
+  int textPixels = 0;
+  for (int y = plain.Top + 1; y < plain.Bottom - 1; ++y)
+    for (int x = plain.Left; x < plain.Right; ++x)
+      if (At(x, y) == Rgb(clNavy)) ++textPixels;
+  EXPECT_GT(textPixels, 10);
+  EXPECT_NE(At(plain.Left + 40, plain.Top + 5), Rgb(clBlue));
+  // The value painted is the current one.
+  holder->Shade = "dark";
+  Paint();
+  EXPECT_EQ(At(shade.Left + 40, shade.Top + 5), Rgb(clBlue));
+}
+
+TEST_F(ObjectInspectorPaintTest, TheColumnLineGapIsAtTheTopWhenTheEditorRowIsOutOfView) {
+  Ungroup();
+  Inspector->SetBounds(0, 0, 301, 200);  // eight rows in view
+  Inspector->SetControl(Gadget);
+  ASSERT_GT(Inspector->GetInfoRecCount(), 12);
+  const int x = ColumnLine();
+  // The whole client is filled red first: the gap is the one pixel of the line left red.
+  auto paintOverRed = [&] {
+    Inspector->GetCanvas()->GetBrush()->SetColor(clRed);
+    Inspector->GetCanvas()->FillRect(Inspector->GetClientRect());
+    Paint();
+  };
+  auto expectGapAtTop = [&](const char* where) {
+    EXPECT_EQ(At(x, 0), Rgb(clRed)) << where;
+    for (int y : {1, 30, 100, 190})
+      EXPECT_EQ(At(x, y), Rgb(clGray)) << where << " y " << y;
+  };
+  // Above the view.
+  EditOn(1);
+  Inspector->SetTopRow(5);
+  paintOverRed();
+  expectGapAtTop("above");
+  // Below it.
+  Inspector->SetTopRow(0);
+  Inspector->SetRow(Inspector->GetInfoRecCount() - 1);
+  Inspector->UpdateEditor();
+  Inspector->SetTopRow(0);
+  paintOverRed();
+  ASSERT_EQ(Inspector->CellRect(0, Inspector->GetEditRow()).Bottom, 0);
+  expectGapAtTop("below");
 }
