@@ -186,7 +186,11 @@ bool TIDEDesigner::IsDesignMsg(TControl* sender, TMessage& message) {
 }
 
 bool TIDEDesigner::MouseMessage(TControl* sender, TMessage& message) {
-  const TPoint screen = sender->ClientToScreen(ClientPoint(message));
+  const TPoint client = ClientPoint(message);
+  const TPoint screen = sender->ClientToScreen(client);
+  // Designed windows do not pass the mouse on to their graphic controls; the designer does.
+  if (auto* windowed = dynamic_cast<TWinControl*>(sender))
+    if (TControl* graphic = windowed->ControlAtPos(client, true)) sender = graphic;
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

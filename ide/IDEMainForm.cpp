@@ -162,12 +162,13 @@ TIDEDesigner* TIDEMainForm::AddDesignedForm(TCustomForm* form) {
   const int offset = FOpenedCount++ * CascadeStep;
   if (form->GetLeft() < DesignAreaLeft) form->SetLeft(DesignAreaLeft + offset);
   if (form->GetTop() < DesignAreaTop) form->SetTop(DesignAreaTop + offset);
+  // Designing forms keep their window as it is when Visible changes: show it first.
+  form->Show();
   auto* designer = new TIDEDesigner(form);
   designer->SetOnSelectionChanged([this](TIDEDesigner* d) { DesignerSelectionChanged(d); });
   designer->SetOnModified([this](TIDEDesigner* d) { DesignerModified(d); });
   designer->SetPlacementQuery([this] { return FPalette->TakeChosenClass(); });
   FDesigners.push_back(designer);
-  form->Show();
   designer->SelectComponent(form);
   ActivateDesigner(designer);
   return designer;

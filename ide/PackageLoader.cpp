@@ -35,8 +35,7 @@ class TExpertReceiver {
 TPackageLoader::TPackageLoader(std::vector<TPackageInfo> packages,
                                std::vector<std::string> searchFolders)
     : FSearchFolders(std::move(searchFolders)) {
-  for (TPackageInfo& info : packages)
-    {
+  for (TPackageInfo& info : packages) {
     TLoadedPackage package;
     package.Info = std::move(info);
     FPackages.push_back(std::move(package));

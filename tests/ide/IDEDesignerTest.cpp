@@ -8,14 +8,15 @@
 #include "controls/Panel.h"
 #include "designintf/ComponentList.h"
 #include "winsys/VirtualKeys.h"
+#include "winsys/Window.h"
+#include "winsys/WindowSystem.h"
 
 namespace {
 using ::testing::ElementsAre;
 
+// The text the window's title bar shows.
 std::string WindowText(TCustomForm* form) {
-  char buffer[256] = {};
-  GetWindowText(form->GetHandle(), buffer, sizeof buffer);
-  return buffer;
+  return TWindowSystem::Instance().Find(form->GetHandle())->Text;
 }
 
 class IDEDesignerTest : public ::testing::Test {
@@ -87,7 +88,7 @@ TEST_F(IDEDesignerTest, ClicksSelectTheDesignedComponentInsteadOfActing) {
   EXPECT_THAT(Designer->GetSelection(), ElementsAre(Inner));
   Fixture.ClickAt(Label);
   EXPECT_THAT(Designer->GetSelection(), ElementsAre(Label));
-  Fixture.ClickAt(Form, 380, 280);
+  Fixture.ClickAt(Form, 350, 240);
   EXPECT_THAT(Designer->GetSelection(), ElementsAre(Form));
   EXPECT_EQ(SelectionChanges, 4);
 }
