@@ -1,0 +1,7 @@
+#include "FscopeUnit.h"
+
+#include "IDEExpert.h"
+
+void RegisterFscope() {
+  RegisterLibraryExpert(new TIDEExpert());
+}
