@@ -55,7 +55,6 @@ bool TScriptTour::Run(std::ostream& log) {
   if (!OpenToolsMenu(log)) return false;
   TCustomForm* window = OpenFormscope(log);
   if (!window) return false;
-  // Each step looks the window up again: a step may have closed it.
   return SelectDesignedNode(window, log) && Shot("ide-formscope-selected.png", log) &&
          ClickTab(window, 1, log) && Shot("ide-formscope-events.png", log) &&
          ClickButton(window, "SpeedButton2", log) && Shot("ide-formscope-look.png", log) &&

@@ -101,6 +101,18 @@ TEST_F(IDEMainFormTest, LoadsTheRealPackagesAndShowsTheirPalettePages) {
   EXPECT_THAT(ToolsItems(), ElementsAre("ToolsToolsItem"));
 }
 
+TEST_F(IDEMainFormTest, WithoutToolsToolsItemThePackagesLoadAndNoItemIsAdded) {
+  Item("ToolsToolsItem")->Free();
+  IDE->LoadPackages(std::make_unique<TPackageLoader>(TPackageLoader::StandardPackages(),
+                                                     TPackageLoader::StandardSearchFolders()));
+  for (const TLoadedPackage& package : IDE->GetPackageLoader()->GetPackages())
+    EXPECT_NE(package.Handle, nullptr) << package.Info.Id << ": " << package.Error;
+  EXPECT_TRUE(IDE->GetPackageLoader()->Errors().empty());
+  EXPECT_EQ(Item("ToolsMenu")->GetCount(), 0);
+  IDE->Shutdown();
+  EXPECT_EQ(IDE->GetPackageLoader()->GetPackages()[1].Handle, nullptr);
+}
+
 TEST_F(IDEMainFormTest, InspectorFollowsTheDesignersSelectionThroughThatDesigner) {
   TIDEDesigner* designer = IDE->OpenFormData(SampleFormText(), "sample");
   ASSERT_NE(designer, nullptr);
