@@ -25,12 +25,13 @@ bool TProgramHost::IsHeadless() const {
   return !FPresenter || std::string(FPresenter->Name()) == "headless";
 }
 
-int TProgramHost::Run() {
+int TProgramHost::Run(const std::function<void()>& beforeFreeingForms) {
   if (!FPresenter) return Fail();
   FPresenter->Attach();
   Application->Run();
   // Headless, the presenter paints what is left and writes the screenshot.
   const int code = IsHeadless() ? FPresenter->Run() : 0;
+  if (beforeFreeingForms) beforeFreeingForms();
   Application->DestroyComponents();
   return code;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,8 +32,9 @@ class TProgramHost {
   bool IsHeadless() const;
   // Runs Application (its main form shown) until it terminates, frees the forms while the
   // window system is still there, and returns the exit code: 0, or 1 when the screenshot could
-  // not be written.
-  int Run();
+  // not be written. beforeFreeingForms, when given, runs once the loop has ended (and headless,
+  // the screenshot is written) while every form still exists.
+  int Run(const std::function<void()>& beforeFreeingForms = nullptr);
 
  private:
   TPresenterOptions FOptions;

@@ -37,3 +37,7 @@ const TPackageLifetime Lifetime;
 extern "C" void RegisterInspectPackage() {
   RegisterOInspect();
 }
+
+extern "C" const char* InspectPackageDescription() {
+  return "Vellmark object inspector and editor controls";
+}

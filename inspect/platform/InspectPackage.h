@@ -5,3 +5,5 @@
 // the package calls RegisterInspectPackage, which runs the units' registrations.
 
 extern "C" void RegisterInspectPackage();
+// The package's description as a host IDE lists it.
+extern "C" const char* InspectPackageDescription();
