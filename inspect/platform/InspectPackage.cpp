@@ -35,5 +35,6 @@ const TPackageLifetime Lifetime;
 }  // namespace
 
 extern "C" void RegisterInspectPackage() {
+  RegisterVxEdit();
   RegisterOInspect();
 }
