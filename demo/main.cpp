@@ -1,7 +1,8 @@
 // The inspector demo: a form with a few controls beside an object inspector that lists the
-// properties of the one chosen (the button at first), sorted into groups by an aliases text
-// that also renames a few of them. With a display it runs in a real window; with
-// --screenshot FILE it paints once and writes the desktop as a PNG.
+// properties of the one chosen (the check box at first, whose colour and Boolean values show as
+// a swatch and check boxes), sorted into groups by an aliases text that also renames a few of
+// them. With a display it runs in a real window; with --screenshot FILE it paints once and
+// writes the desktop as a PNG.
 //
 //   inspector-demo [--style delphi|vb] [--ungrouped] [--screenshot FILE]
 #include <cstdio>
@@ -97,6 +98,7 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
   button->SetOnClick(click);
   auto* check = Add<TCheckBox>("CheckBox1", 16, 56, 120, 17);
   check->SetCaption("A check box");
+  check->SetChecked(true);
   check->SetOnClick(click);
   auto* label = Add<TLabel>("Label1", 16, 88, 120, 13);
   label->SetCaption("Click a control");
@@ -106,7 +108,7 @@ TDemoForm::TDemoForm(TComponent* owner) : TForm(owner) {
   Inspector->SetBounds(176, 8, 368, 396);
   Inspector->SetFixedColWidth(130);
   Inspector->GetAliases()->SetText(DemoAliases);
-  Inspector->SetControl(button);
+  Inspector->SetControl(check);
 }
 
 void TDemoForm::ApplyOptions(const TDemoOptions& options) {

@@ -35,6 +35,7 @@ const TPackageLifetime Lifetime;
 }  // namespace
 
 extern "C" void RegisterInspectPackage() {
+  RegisterVxEdit();
   RegisterOInspect();
 }
 

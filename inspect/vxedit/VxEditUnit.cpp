@@ -5,13 +5,20 @@
 
 #include "core/ClassRegistry.h"
 #include "core/Module.h"
+#include "designintf/ClassProperty.h"
+#include "designintf/ComponentPalette.h"
+#include "designintf/PropertyEditorRegistry.h"
 #include "graphics/Bitmap.h"
+#include "graphics/Color.h"
+#include "vxedit/CheckEdit.h"
+#include "vxedit/ColorEdit.h"
 #include "vxedit/DummyPopup.h"
 #include "vxedit/EditRegistry.h"
 #include "vxedit/EditSource.h"
 #include "vxedit/PopupColorBox.h"
 #include "vxedit/PopupListBox.h"
 #include "vxedit/VxEdit.h"
+#include "vxedit/VxEditPropertyEditors.h"
 #include "vxedit/VxSimpleEdit.h"
 
 namespace {
@@ -38,7 +45,9 @@ void StartVxEditUnit() {
   RegisterClasses({TVxSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(),
                    TDummyPopup::StaticClass(), TVxEdit::StaticClass(),
                    TPopupColorBox::StaticClass()});
-  // The colour and check-box editors register theirs here, between these two.
+  RegisterPopupClass(TypeInfo<TColor>(), nullptr, "", TPopupColorBox::StaticClass());
+  RegisterEditClass(TypeInfo<TColor>(), nullptr, "", TColorEdit::StaticClass());
+  RegisterEditClass(TypeInfo<bool>(), nullptr, "", TCheckEdit::StaticClass());
   RegisterPopupClass(TypeInfo<bool>(), nullptr, "", nullptr);
   DropDownGlyph() = LoadGlyph("VXEDIT_DROPDOWN");
   DotsGlyph() = LoadGlyph("VXEDIT_DOTS");
@@ -48,10 +57,30 @@ void StopVxEditUnit() {
   DropDownGlyph().reset();
   DotsGlyph().reset();
   StopEditRegistries();
+  UnregisterComponents({TVxEdit::StaticClass()});
   for (TClass aClass :
        {TPopupListBox::StaticClass(), TVxSimpleEdit::StaticClass(), TDummyEditSource::StaticClass(),
-        TDummyPopup::StaticClass(), TVxEdit::StaticClass(), TPopupColorBox::StaticClass()})
+        TDummyPopup::StaticClass(), TVxEdit::StaticClass(), TPopupColorBox::StaticClass(),
+        TColorEdit::StaticClass(), TCheckEdit::StaticClass()})
     UnRegisterClass(aClass);
+}
+
+void RegisterVxEdit() {
+  RegisterComponents("Vellmark", {TVxEdit::StaticClass()});
+  // The composite's parts can be expanded in a designer and their own properties edited.
+  const TClass vxEdit = TCustomVxEdit::StaticClass();
+  const TClass classProperty = TClassProperty::StaticClass();
+  RegisterPropertyEditor(TWinControl::StaticClass()->GetTypeInfo(), vxEdit, "PopupWindow",
+                         classProperty);
+  RegisterPropertyEditor(TEditSource::StaticClass()->GetTypeInfo(), vxEdit, "EditSource",
+                         classProperty);
+  RegisterPropertyEditor(TControl::StaticClass()->GetTypeInfo(), vxEdit, "Edit", classProperty);
+  RegisterPropertyEditor(TypeInfo<std::string>(), vxEdit, "PopupWindowClass",
+                         TPopupClassNameEditor::StaticClass());
+  RegisterPropertyEditor(TypeInfo<std::string>(), vxEdit, "EditSourceClass",
+                         TEditSourceTypeEditor::StaticClass());
+  RegisterPropertyEditor(TypeInfo<std::string>(), vxEdit, "EditClass",
+                         TEditClassEditor::StaticClass());
 }
 
 TBitmap* GetDropDownGlyph() {

@@ -15,9 +15,12 @@
 #include "fdesign/FDesigner.h"
 #include "graphics/Bitmap.h"
 #include "rtti/PropInfo.h"
+#include "vxedit/CheckEdit.h"
+#include "vxedit/ColorEdit.h"
 #include "vxedit/DummyPopup.h"
 #include "vxedit/EditRegistry.h"
 #include "vxedit/EditSource.h"
+#include "vxedit/PopupColorBox.h"
 #include "vxedit/PopupListBox.h"
 #include "vxedit/VxEditUnit.h"
 #include "vxedit/VxSimpleEdit.h"
@@ -81,21 +84,34 @@ IMPLEMENT_CLASS(TFirstEdit) {}
 IMPLEMENT_CLASS(TSecondEdit) {}
 IMPLEMENT_CLASS(TTestSource) {}
 
-TEST_F(EditRegistryTest, StartUpGivesTextRowsTheListAndBooleanRowsNoPopup) {
-  ASSERT_GE(GetPopupClasses().size(), 2u);
-  EXPECT_EQ(GetPopupClasses()[0]->PropertyType, TypeInfo<std::string>());
-  EXPECT_EQ(GetPopupClasses()[0]->ControlClass, TPopupListBox::StaticClass());
-  EXPECT_EQ(GetPopupClasses()[1]->PropertyType, TypeInfo<bool>());
-  EXPECT_EQ(GetPopupClasses()[1]->ControlClass, nullptr);
+TEST_F(EditRegistryTest, StartUpRegistersTheDefaultsInOrder) {
+  ASSERT_GE(GetPopupClasses().size(), 3u);
+  const std::vector<std::pair<PTypeInfo, TClass>> popups = {
+      {TypeInfo<std::string>(), TPopupListBox::StaticClass()},
+      {TypeInfo<TColor>(), TPopupColorBox::StaticClass()},
+      {TypeInfo<bool>(), nullptr}};
+  for (size_t i = 0; i < popups.size(); ++i) {
+    EXPECT_EQ(GetPopupClasses()[i]->PropertyType, popups[i].first) << i;
+    EXPECT_EQ(GetPopupClasses()[i]->ControlClass, popups[i].second) << i;
+    EXPECT_EQ(GetPopupClasses()[i]->ComponentClass, nullptr) << i;
+    EXPECT_EQ(GetPopupClasses()[i]->PropertyName, "") << i;
+  }
+  ASSERT_GE(GetEditClasses().size(), 2u);
+  EXPECT_EQ(GetEditClasses()[0]->PropertyType, TypeInfo<TColor>());
+  EXPECT_EQ(GetEditClasses()[0]->ControlClass, TColorEdit::StaticClass());
+  EXPECT_EQ(GetEditClasses()[1]->PropertyType, TypeInfo<bool>());
+  EXPECT_EQ(GetEditClasses()[1]->ControlClass, TCheckEdit::StaticClass());
   TGadget gadget(nullptr);
   auto editors = EditorsOf(&gadget);
-  for (const char* name : {"Label", "Count", "Shape", "Caption", "Color", "Frame"}) {
+  for (const char* name : {"Label", "Count", "Shape", "Caption", "Frame"}) {
     EXPECT_EQ(GetPopupClass(editors.at(name).get()), TPopupListBox::StaticClass()) << name;
     EXPECT_EQ(GetEditClass(editors.at(name).get()), TVxSimpleEdit::StaticClass()) << name;
   }
+  EXPECT_EQ(GetPopupClass(editors.at("Color").get()), TPopupColorBox::StaticClass());
+  EXPECT_EQ(GetEditClass(editors.at("Color").get()), TColorEdit::StaticClass());
   for (const char* name : {"Enabled", "Sides.gsTop"}) {
     EXPECT_EQ(GetPopupClass(editors.at(name).get()), nullptr) << name;
-    EXPECT_EQ(GetEditClass(editors.at(name).get()), TVxSimpleEdit::StaticClass()) << name;
+    EXPECT_EQ(GetEditClass(editors.at(name).get()), TCheckEdit::StaticClass()) << name;
   }
   // A set element is matched as a Boolean.
   EXPECT_EQ(GetPropType(editors.at("Sides.gsTop").get()), TypeInfo<bool>());
@@ -128,7 +144,7 @@ TEST_F(EditRegistryTest, TheNewestMatchingEntryWinsByTypeComponentAndExactName) 
   EXPECT_EQ(GetEditClass(editors.at("Color").get()), TFirstEdit::StaticClass());
   // An entry for a component class never matches a set element, which has no component.
   EXPECT_EQ(GetEditClass(editors.at("Enabled").get()), TSecondEdit::StaticClass());
-  EXPECT_EQ(GetEditClass(editors.at("Sides.gsLeft").get()), TVxSimpleEdit::StaticClass());
+  EXPECT_EQ(GetEditClass(editors.at("Sides.gsLeft").get()), TCheckEdit::StaticClass());
   // A matching entry without a class means no popup.
   EXPECT_EQ(GetPopupClass(editors.at("Shape").get()), nullptr);
   // Components of other classes keep the defaults.
@@ -149,7 +165,8 @@ TEST_F(EditRegistryTest, PropertyNamesMatchWithTheirLetterCase) {
   GetComponentProperties(list, tkAny, &Designer, [&](std::unique_ptr<TPropertyEditor> editor) {
     classes[editor->GetName()] = GetEditClass(editor.get());
   });
-  EXPECT_EQ(classes.at("color"), TVxSimpleEdit::StaticClass());
+  // The entry for "Color" does not match; the colour default does.
+  EXPECT_EQ(classes.at("color"), TColorEdit::StaticClass());
 }
 
 TEST_F(EditRegistryTest, EditSourcesAreListedAndCheckedByName) {

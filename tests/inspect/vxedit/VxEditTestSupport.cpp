@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/Module.h"
+#include "graphics/Canvas.h"
 #include "vxedit/EditRegistry.h"
 
 namespace VxEditTest {
@@ -83,6 +84,27 @@ TTestPopup* TVxEditFixture::UseTestPopup(TCustomVxEdit* edit) {
   return dynamic_cast<TTestPopup*>(edit->GetPopupWindow());
 }
 
+std::vector<COLORREF> TVxEditFixture::ScreenBlock(TControl* control, const TRect& block) {
+  std::vector<COLORREF> pixels;
+  for (int y = block.Top; y < block.Bottom; ++y)
+    for (int x = block.Left; x < block.Right; ++x)
+      pixels.push_back(Pixel(control, x, y));
+  return pixels;
+}
+
+std::vector<COLORREF> CanvasBlock(TCanvas* canvas, const TRect& block) {
+  std::vector<COLORREF> pixels;
+  for (int y = block.Top; y < block.Bottom; ++y)
+    for (int x = block.Left; x < block.Right; ++x)
+      pixels.push_back(ColorToRGB(canvas->GetPixel(x, y)));
+  return pixels;
+}
+
+bool TApplyingVxEdit::ApplyValue() {
+  Applied.push_back(GetText());
+  return true;
+}
+
 }  // namespace VxEditTest
 
 using namespace VxEditTest;
@@ -91,5 +113,6 @@ IMPLEMENT_CLASS(TTestPopup) {
   MESSAGE_HANDLER(WM_GETTEXT, WMGetText);
 }
 IMPLEMENT_CLASS(TTestEdit) {}
+IMPLEMENT_CLASS(TApplyingVxEdit) {}
 IMPLEMENT_CLASS(TUpperSource) {}
 IMPLEMENT_CLASS(TVxTestHolder) {}

@@ -52,6 +52,17 @@ class TUpperSource : public TEditSource {
   std::string FText;
 };
 
+// A composite whose ApplyValue records the text it commits, as an in-place editor would.
+class TApplyingVxEdit : public TVxEdit {
+  DECLARE_CLASS(TApplyingVxEdit, TVxEdit);
+
+ public:
+  using TVxEdit::TVxEdit;
+  bool ApplyValue() override;
+
+  std::vector<std::string> Applied;
+};
+
 // Registers the classes above (once per process), with filters no real property matches.
 void RegisterTestClasses();
 
@@ -65,9 +76,14 @@ class TVxEditFixture : public ControlTest::TFixture {
   TPoint ButtonPoint(TCustomVxEdit* edit, int index);
   void ClickButton(TCustomVxEdit* edit, int index);
   TTestPopup* UseTestPopup(TCustomVxEdit* edit);
+  // The pixels of a block of control's client area as the screen shows them, row by row.
+  std::vector<COLORREF> ScreenBlock(TControl* control, const TRect& block);
 
   TForm* Form;
   TVxEdit* Edit;
 };
+
+// The pixels of a block of canvas, row by row, as RGB values.
+std::vector<COLORREF> CanvasBlock(TCanvas* canvas, const TRect& block);
 
 }  // namespace VxEditTest

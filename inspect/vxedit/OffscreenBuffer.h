@@ -1,0 +1,28 @@
+#pragma once
+
+#include "types/WinTypes.h"
+
+// A memory device context holding a bitmap of a given size, compatible with a target context.
+// The editor controls paint their value into it and copy the result to the target in one block,
+// so that a canvas never shows a half-painted value. Whatever the painter selects into the
+// context it must select out again before the buffer goes.
+class TOffscreenBuffer {
+ public:
+  // An empty size or a context that cannot be matched leaves the buffer invalid.
+  TOffscreenBuffer(HDC target, int width, int height);
+  ~TOffscreenBuffer();
+  TOffscreenBuffer(const TOffscreenBuffer&) = delete;
+  TOffscreenBuffer& operator=(const TOffscreenBuffer&) = delete;
+
+  bool IsValid() const { return FBitmap != nullptr; }
+  HDC GetDC() const { return FDC; }
+  // Copies the whole bitmap to dc with its top-left corner at (x, y).
+  void CopyTo(HDC dc, int x, int y) const;
+
+ private:
+  HDC FDC = nullptr;
+  HBITMAP FBitmap = nullptr;
+  HGDIOBJ FPreviousBitmap = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+};
