@@ -16,6 +16,7 @@
 class TComponentList;
 class TFDesigner;
 class TFormDesigner;
+class TOInplaceEdit;
 class TPropertyEditor;
 class TStringList;
 class TStrings;
@@ -38,7 +39,13 @@ class TStrings;
 // The class is split by concern: ObjectInspectorRows.cpp (selection and rebuild),
 // ObjectInspectorSurface.cpp (construction, published properties, looks),
 // ObjectInspectorPaint.cpp, ObjectInspectorAliases.cpp, ObjectInspectorExpand.cpp,
-// ObjectInspectorScroll.cpp and ObjectInspectorEdit.cpp (the parts the rows call on).
+// ObjectInspectorInput.cpp (mouse, splitter and keys), ObjectInspectorScroll.cpp and
+// ObjectInspectorEdit.cpp (the in-place editor, TOInplaceEdit).
+//
+// The user edits a value in place: a click on a row (or Up, Down, PageUp, PageDown) commits the
+// text being edited and builds the editor on the new current row; Enter commits, Escape
+// reverts. A value the property refuses is reported through the application's error report and
+// the editor shows the stored value again.
 class TCustomObjectInspector : public TCustomGrid {
   DECLARE_CLASS(TCustomObjectInspector, TCustomGrid);
 
@@ -217,7 +224,8 @@ class TCustomObjectInspector : public TCustomGrid {
   // Collapses every row that may be collapsed.
   void CollapseAll();
 
-  // Scroll bar (ObjectInspectorScroll.cpp): sets the vertical bar from the rows.
+  // Scroll bar (ObjectInspectorScroll.cpp): sets the vertical bar from the rows (range, page and
+  // position), or hides it when no row is on screen.
   void UpdateScrollBar();
 
   // In-place editing (ObjectInspectorEdit.cpp).
@@ -234,6 +242,33 @@ class TCustomObjectInspector : public TCustomGrid {
   // Whether an in-place editor stands on the editor row; painting leaves its value cell to the
   // editor then.
   bool GetInplaceEditorShown() const;
+  // The in-place editor (null while the inspector is being designed).
+  TOInplaceEdit* GetInplaceEdit() const { return FInplaceEdit; }
+  // The editor is built and usable on EditRow.
+  bool GetEditorActive() const { return FEditorActive; }
+  // The edit action of row: OnEditButtonClick, or else the property editor's dialog; then the
+  // editor shows the value again. Nothing on a group row.
+  void DoEdit(int32_t row);
+  // The dots button's handler: DoEdit on the current row.
+  void EditClick(TObject* sender);
+  // Live apply after each key the editor handles, for properties with paAutoUpdate.
+  void EditChange(TObject* sender);
+  // Makes the row of a property path ("Font.Name": names as shown, compared exactly, each below
+  // the one before it) current and builds its editor. A path not found changes nothing; rows
+  // are not expanded to find it.
+  void SetFocusToProperty(const std::string& path);
+
+  // Pointer and keyboard (ObjectInspectorInput.cpp).
+  //
+  // Whether x lies in the splitter's hot zone around pos (SplitterSize either side, exclusive).
+  bool isnear(int32_t x, int32_t pos) const;
+  // Toggles the dotted sizing line at SizingPos (drawing it twice removes it).
+  void DrawSizingLine();
+  // A double click: on the name column expands or collapses the row under the pointer, on the
+  // value column runs its edit action.
+  void DblClick() override;
+  bool GetSizing() const { return FSizing; }
+  int32_t GetSizingPos() const { return FSizingPos; }
   // Painting (ObjectInspectorPaint.cpp).
   //
   // Draws every line of the visible area over the cells: the horizontal lines, the column
@@ -261,7 +296,34 @@ class TCustomObjectInspector : public TCustomGrid {
   // The background is never erased on its own: painting covers every pixel.
   void WMEraseBkgnd(TWMEraseBkgnd& message);
 
+  // Input replaces the grid's own mouse handling outside design mode; see
+  // ObjectInspectorInput.cpp for the transitions.
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  // Up, Down, PageUp and PageDown commit the edit and move the current row; keypad +, - and *
+  // expand and collapse where the editor cannot take them as text. Other keys are consumed.
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void Col0DblClick();
+  void Col1DblClick();
+  void WMNCHitTest(TWMNCHitTest& message);
+  void WMSetCursor(TWMSetCursor& message);
+  void CMDesignHitTest(TCMDesignHitTest& message);
+
+  // Scrolling and layout (ObjectInspectorScroll.cpp).
+  //
+  // Keeps the row height from the font, the name column's width and the editor in place.
+  void WMSize(TWMSize& message);
+  // Scrolls by lines, pages or the thumb (tracking included) and keeps the editor on its row.
+  void WMVScroll(TWMScroll& message);
+  // Redraws the grid lines once the grid has scrolled and keeps the editor on its row.
+  void TopLeftChanged() override;
+  // Keeps the editor on its row when the rows change height.
+  void RowHeightsChanged() override;
+
  private:
+  friend class TOInplaceEdit;
+
   // Marks a call into property editors or handlers: rebuilds asked for meanwhile wait until
   // the outermost call returns, so that no row (and no editor) goes away while it may run.
   class TCallGuard {
@@ -331,6 +393,21 @@ class TCustomObjectInspector : public TCustomGrid {
   void DrawCellText(const TRect& cell, int32_t x, const std::string& text, bool editorRowCell);
   void DrawSunkenFrame(int32_t col, TRect cell);
 
+  // Input.
+  // The pointer's position in client coordinates and the cell under it.
+  TPoint CursorClientPos() const;
+  bool GlyphHit(int32_t row, int32_t x) const;
+  void ChooseRow(int32_t row);
+  void ExpandSubtree(int32_t row);
+  void EraseEditorFrame();
+  // Commits the text being edited; a refused value raises.
+  void ApplyPendingEdit();
+  // Commits the text being edited before another selection is shown; a refused value is
+  // reported through the application and does not stop the change.
+  void CommitBeforeSelectionChange();
+  // The row height the font gives: its text height on the canvas and 3 pixels.
+  int32_t MeasureRowHeight();
+
   // Looks (ObjectInspectorSurface.cpp).
   void ApplyLook(TColor back, TColor col1, TColor lines, TColor highlightBkgnd);
   void LoadGlyphs();
@@ -348,6 +425,9 @@ class TCustomObjectInspector : public TCustomGrid {
   bool FNoRows = false;
   int32_t FUpdateCount = 0;
   int32_t FEditRow = 0;
+  // Owned as a child component; null while designing.
+  TOInplaceEdit* FInplaceEdit = nullptr;
+  bool FEditorActive = false;
   TFormDesigner* FCurrentDesigner = nullptr;
   std::vector<TControl*> FEditorCache;
   bool FRowsLocked = false;
@@ -389,6 +469,12 @@ class TCustomObjectInspector : public TCustomGrid {
   TInspectorStyle FStyle = isDelphi;
   TLineStyle FLineStyle = SolidLine;
   int32_t FSplitterSize = 3;
+
+  // Pointer state.
+  bool FSizing = false;
+  int32_t FSizingPos = 0;
+  TPoint FHitPos;
+  bool FPlusMinusClick = false;
 
   TOnShowProc FOnShowProperty;
   TSplitterNotifyProc FOnSplitterMoving;

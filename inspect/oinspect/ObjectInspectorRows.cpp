@@ -17,6 +17,7 @@
 #include "designintf/FormDesigner.h"
 #include "designintf/PropertyEditor.h"
 #include "fdesign/FDesigner.h"
+#include "oinspect/OInplaceEdit.h"
 #include "oinspect/ObjectInspector.h"
 #include "vxedit/EditRegistry.h"
 
@@ -88,6 +89,8 @@ void TCustomObjectInspector::SetDesignerForm(TComponent* component) {
 void TCustomObjectInspector::SetControl(TComponent* control) {
   if (FComponents->GetCount() == 1 && FComponents->GetItem(0) == control) return;
   TControlRef<TCustomObjectInspector> self(this);
+  CommitBeforeSelectionChange();
+  if (!self) return;
   ClearComponents();
   if (control) {
     AddComponent(control);
@@ -108,6 +111,8 @@ void TCustomObjectInspector::SetControls(TComponentList* list) {
   TComponentList selection;
   for (TComponent* component : *list)
     selection.Add(component);
+  CommitBeforeSelectionChange();
+  if (!self) return;
   ClearComponents();
   AddControls(&selection);
   if (self) ComponentChanged();
@@ -189,6 +194,10 @@ void TCustomObjectInspector::Notification(TComponent* component, TOperation oper
   TCustomGrid::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == FOwnDesigner->GetForm()) FOwnDesigner->SetForm(nullptr);
+  if (component == FInplaceEdit) {
+    FInplaceEdit = nullptr;
+    FEditorActive = false;
+  }
   std::erase(FEditorCache, component);
   const bool behindRows =
       std::find(FRowComponents.begin(), FRowComponents.end(), component) != FRowComponents.end();
@@ -482,24 +491,7 @@ void TCustomObjectInspector::Loaded() {
   if (GetComponentState().Contains(csDesigning)) SetControl(this);
 }
 
-// Writing values.
-
-void TCustomObjectInspector::ChangeValue(TPropertyEditor* editor, std::string value) {
-  TControlRef<TCustomObjectInspector> self(this);
-  TCallGuard call(this);
-  const uint64_t generation = FLostComponents;
-  const std::string name = editor->GetName();
-  if (FOnChangePropValue) {
-    FOnChangePropValue(this, FComponents.get(), name, value);
-    if (!self) return;
-  }
-  // An editor whose components were destroyed meanwhile is not asked anything more.
-  if (generation == FLostComponents && editor->GetValue() != value) {
-    editor->SetValue(value);
-    if (!self) return;
-  }
-  if (FOnChangedPropValue) {
-    const std::string changedName = generation == FLostComponents ? editor->GetName() : name;
-    FOnChangedPropValue(this, FComponents.get(), changedName, value);
-  }
+void TCustomObjectInspector::CommitBeforeSelectionChange() {
+  // A refused value is reported by the editor; the new selection is shown all the same.
+  if (!IsEmpty() && FInplaceEdit) FInplaceEdit->ApplyValue();
 }

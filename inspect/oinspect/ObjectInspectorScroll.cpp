@@ -1,11 +1,16 @@
-// Scrolling and layout: the inspector keeps its vertical scroll bar itself and its two columns
-// filling its width.
-//
-// Built: the window style and UpdateScrollBar (also when the window is made). Left to build here:
-// the row height measured from the font and the column widths kept on WM_SIZE, WM_VSCROLL,
-// TopLeftChanged.
+// Scrolling and layout: the inspector keeps its vertical scroll bar itself, its rows as high as
+// its font needs and its two columns filling its width.
+#include <algorithm>
+
+#include "controls/ControlRef.h"
+#include "oinspect/OInplaceEdit.h"
 #include "oinspect/ObjectInspector.h"
 #include "winsys/WinUser.h"
+
+namespace {
+// Every capital letter: the tallest glyphs of the font without descenders.
+constexpr const char* RowHeightSample = "QWERTYUIOPASDFGHJKLZXCVBNM";
+}  // namespace
 
 void TCustomObjectInspector::CreateParams(TCreateParams& params) {
   TCustomGrid::CreateParams(params);
@@ -15,6 +20,88 @@ void TCustomObjectInspector::CreateParams(TCreateParams& params) {
 void TCustomObjectInspector::CreateWnd() {
   TCustomGrid::CreateWnd();
   UpdateScrollBar();
+}
+
+int32_t TCustomObjectInspector::MeasureRowHeight() {
+  TCanvas* canvas = GetCanvas();
+  canvas->SetFont(GetFont());
+  return canvas->TextHeight(RowHeightSample) + 3;
+}
+
+void TCustomObjectInspector::WMSize(TWMSize& message) {
+  TControlRef<TCustomObjectInspector> self(this);
+  const int32_t height = MeasureRowHeight();
+  if (height != GetDefaultRowHeight()) SetDefaultRowHeight(height);
+  // The value column takes the whole change; the name column (the splitter) stays.
+  FRowsLocked = true;
+  const int32_t delta = GetWidth() - GetColWidths(0) - GetColWidths(1);
+  SetColWidths(1, GetColWidths(1) + delta);
+  FRowsLocked = false;
+  UpdateScrollBar();
+  if (!self) return;
+  if (GetComponentState().Contains(csDesigning)) {
+    inherited::WMSize(message);
+    return;
+  }
+  if (FEditorActive && FInplaceEdit) {
+    FInplaceEdit->SetWidth(FInplaceEdit->GetWidth() + delta);
+    MoveEditor();
+  }
+}
+
+void TCustomObjectInspector::WMVScroll(TWMScroll& message) {
+  const int32_t old = GetTopRow();
+  const int32_t page = GetVisibleRowCount();
+  int32_t top = old;
+  switch (message.ScrollCode()) {
+    case SB_LINEUP:
+      top = old - 1;
+      break;
+    case SB_LINEDOWN:
+      top = old + 1;
+      break;
+    case SB_PAGEUP:
+      top = old - page;
+      break;
+    case SB_PAGEDOWN:
+      top = old + page;
+      break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: {
+      // The message carries 16 bits of the position; the bar holds all of it.
+      SCROLLINFO info;
+      info.fMask = SIF_TRACKPOS;
+      GetScrollInfo(GetHandle(), SB_VERT, &info);
+      top = info.nTrackPos;
+      break;
+    }
+    default:
+      return;
+  }
+  if (top > GetRowCount() - page)
+    top = GetRowCount() - page;
+  else if (top < 0)
+    top = 0;
+  TControlRef<TCustomObjectInspector> self(this);
+  SetTopRow(top);
+  if (!self) return;
+  UpdateScrollBar();
+  if (!self || FReadOnly || GetComponentState().Contains(csDesigning) || !FInplaceEdit) return;
+  const bool groupRow =
+      !IsEmpty() && FEditRow >= 0 && FEditRow < GetInfoRecCount() && FRows[FEditRow]->IsGroup;
+  if (groupRow) return;
+  FInplaceEdit->SetFocus();
+  if (self && GetTopRow() != old) MoveEditor();
+}
+
+void TCustomObjectInspector::TopLeftChanged() {
+  DrawLines();
+  // However the rows scrolled (TopRow set by a program too), the editor stays on its row.
+  MoveEditor();
+}
+
+void TCustomObjectInspector::RowHeightsChanged() {
+  MoveEditor();
 }
 
 void TCustomObjectInspector::UpdateScrollBar() {

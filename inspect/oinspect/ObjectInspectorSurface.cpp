@@ -4,11 +4,17 @@
 #include "core/StringList.h"
 #include "designintf/ComponentList.h"
 #include "fdesign/FDesigner.h"
+#include "oinspect/OInplaceEdit.h"
 #include "oinspect/ObjectInspector.h"
 #include "winsys/WinUser.h"
 
 IMPLEMENT_CLASS(TCustomObjectInspector) {
   MESSAGE_HANDLER(WM_ERASEBKGND, WMEraseBkgnd);
+  MESSAGE_HANDLER(WM_SIZE, WMSize);
+  MESSAGE_HANDLER(WM_VSCROLL, WMVScroll);
+  MESSAGE_HANDLER(WM_NCHITTEST, WMNCHitTest);
+  MESSAGE_HANDLER(WM_SETCURSOR, WMSetCursor);
+  MESSAGE_HANDLER(CM_DESIGNHITTEST, CMDesignHitTest);
 }
 
 IMPLEMENT_CLASS(TObjectInspector) {
@@ -80,6 +86,10 @@ TCustomObjectInspector::TCustomObjectInspector(TComponent* owner)
   TCustomGrid::SetOptions({goThumbTracking});
   if (!GetComponentState().Contains(csDesigning)) {
     FEditRow = 0;
+    FInplaceEdit = new TOInplaceEdit(this);
+    FInplaceEdit->SetInspector(this);
+    FInplaceEdit->SetOnTextChange(MakeMethod<&TCustomObjectInspector::EditChange>(this));
+    FInplaceEdit->Conceal();
     SetDelphiStyle();
     CreateEditor(0);
     // The vertical bar is the inspector's own.

@@ -101,4 +101,18 @@ std::vector<int32_t> TInspectorFixture::RowLevels() const {
   return levels;
 }
 
+TPoint TInspectorFixture::CellPoint(int32_t col, int32_t row, int x) const {
+  const TRect cell = Inspector->CellRect(col, row);
+  const int left = x < 0 ? (cell.Left + cell.Right) / 2 : cell.Left + x;
+  return Inspector->ClientToScreen({left, (cell.Top + cell.Bottom) / 2});
+}
+
+void TInspectorFixture::ClickCell(int32_t col, int32_t row, int x) {
+  // A row out of sight is scrolled to the top first.
+  if (Inspector->CellRect(col, row).Bottom == 0) Inspector->SetTopRow(row);
+  Driver.AdvanceClock(2000);
+  const TPoint point = CellPoint(col, row, x);
+  Driver.Click(point.X, point.Y);
+}
+
 }  // namespace InspectorTest

@@ -63,6 +63,11 @@ class TInspectorFixture : public ControlTest::TFixture {
   void Ungroup();
   // The levels of the rows, in order.
   std::vector<int32_t> RowLevels() const;
+  // The screen point x pixels into a cell (its middle when x is -1), halfway down.
+  TPoint CellPoint(int32_t col, int32_t row, int x = -1) const;
+  // Clicks a cell as a user would, after a pause long enough not to make a double click; a row
+  // out of sight is scrolled into view first.
+  void ClickCell(int32_t col, int32_t row, int x = -1);
 
   TForm* Form;
   TObjectInspector* Inspector;

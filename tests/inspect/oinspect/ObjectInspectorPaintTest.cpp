@@ -80,6 +80,9 @@ class ObjectInspectorPaintTest : public ::testing::Test, public TInspectorFixtur
     Gadget = NewGadget("Gadget1");
   }
   void Paint() {
+    // Rows of 24 pixels whatever the font measures (a resize measures it again): the pixel
+    // positions the tests read count on it.
+    Inspector->SetDefaultRowHeight(24);
     Inspector->Invalidate();
     Inspector->Update();
   }
