@@ -30,6 +30,14 @@ int32_t TCustomObjectInspector::MeasureRowHeight() {
 
 void TCustomObjectInspector::WMSize(TWMSize& message) {
   TControlRef<TCustomObjectInspector> self(this);
+  // The control's own bounds and alignment always follow the window; the grid's scroll-bar
+  // handling runs only in design mode, where the inspector does not keep the bar itself.
+  const bool designing = GetComponentState().Contains(csDesigning);
+  if (designing)
+    inherited::WMSize(message);
+  else
+    TWinControl::WMSize(message);
+  if (!self) return;
   const int32_t height = MeasureRowHeight();
   if (height != GetDefaultRowHeight()) SetDefaultRowHeight(height);
   // The value column takes the whole change; the name column (the splitter) stays.
@@ -39,10 +47,7 @@ void TCustomObjectInspector::WMSize(TWMSize& message) {
   FRowsLocked = false;
   UpdateScrollBar();
   if (!self) return;
-  if (GetComponentState().Contains(csDesigning)) {
-    inherited::WMSize(message);
-    return;
-  }
+  if (designing) return;
   if (FEditorActive && FInplaceEdit) {
     FInplaceEdit->SetWidth(FInplaceEdit->GetWidth() + delta);
     MoveEditor();
