@@ -150,6 +150,8 @@ int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw) {
   TWindow* target = TWindowSystem::Instance().Find(window);
   if (!target || !info || !IsBar(bar)) return 0;
   TScrollBarState& state = ScrollBars::State(*target, bar);
+  const TScrollBarState before = state;
+  const DWORD styleBefore = target->Style;
   if (info->fMask & SIF_RANGE) {
     state.Min = info->nMin;
     state.Max = std::max(info->nMin, info->nMax);
@@ -166,7 +168,12 @@ int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw) {
     ShowBar(*target, bar, needed || keepDisabled);
     if (!TWindowSystem::Instance().Find(window)) return 0;
   }
-  if (redraw) ScrollBars::Repaint(*target, bar);
+  // A bar whose state did not change already shows it: no repaint, so that callers may set
+  // the same state often (after every change of their contents) at no cost.
+  const bool changed = state.Min != before.Min || state.Max != before.Max ||
+                       state.Page != before.Page || state.Pos != before.Pos ||
+                       state.Disabled != before.Disabled || target->Style != styleBefore;
+  if (redraw && changed) ScrollBars::Repaint(*target, bar);
   return state.Pos;
 }
 
