@@ -26,6 +26,7 @@
 #include "rtti/MetaClass.h"
 #include "rtti/RuntimeAccess.h"
 #include "winsys/TestDriver.h"
+#include "winsys/VirtualKeys.h"
 
 IMPLEMENT_MODULE("bench_inspector")
 
