@@ -141,9 +141,25 @@ constexpr bool IsNamedEnumValue() {
   return true;
 }
 
+// Whether none of the values V has a name. The signature lists them after "= {" (GCC) or "= <"
+// (clang), separated by ", ", each spelled as IsNamedEnumValue reads it; one instantiation for
+// all values keeps the check cheap in every file that publishes an enumeration.
+template <auto... V>
+constexpr bool NoValueNamed() {
+  const std::string_view signature = __PRETTY_FUNCTION__;
+  size_t at = signature.rfind("= ");
+  if (at == std::string_view::npos) return false;
+  for (at += 3; at < signature.size(); at += 2) {
+    if (signature[at] != '(') return false;
+    at = signature.find(", ", at);
+    if (at == std::string_view::npos) break;
+  }
+  return true;
+}
+
 template <typename E, int64_t First, size_t... Offsets>
 constexpr bool NoneNamed(std::index_sequence<Offsets...>) {
-  return (!IsNamedEnumValue<static_cast<E>(First + static_cast<int64_t>(Offsets))>() && ...);
+  return NoValueNamed<static_cast<E>(First + static_cast<int64_t>(Offsets))...>();
 }
 
 template <typename E>

@@ -21,6 +21,9 @@ TEST(ClassChecksTest, EnumerationValuesAreKnownToHaveNamesOrNot) {
   EXPECT_FALSE(Detail::IsNamedEnumValue<static_cast<TFixed>(3)>());
   EXPECT_TRUE(Detail::IsNamedEnumValue<TScoped::Two>());
   EXPECT_FALSE(Detail::IsNamedEnumValue<static_cast<TScoped>(2)>());
+  // Many values are checked at once: any name among casts is found, negative casts are none.
+  EXPECT_FALSE((Detail::NoValueNamed<static_cast<TFixed>(7), fxA, static_cast<TFixed>(9)>()));
+  EXPECT_TRUE((Detail::NoValueNamed<static_cast<TScoped>(5), static_cast<TScoped>(-1)>()));
   // A list of three names covers TFixed; a shorter one does not.
   EXPECT_TRUE((Detail::NoValueNamedFrom<TFixed, 3>()));
   EXPECT_FALSE((Detail::NoValueNamedFrom<TFixed, 2>()));
