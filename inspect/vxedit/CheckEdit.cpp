@@ -45,7 +45,7 @@ void TCheckEdit::PaintToCanvas(TCanvas* canvas, int x, int y) {
   HDC dc = buffer.GetDC();
   FillRect(dc, &client, canvas->GetBrush()->GetHandle());
   const int height = GetHeight();
-  TRect box(2, 0, height + 2, height);
+  TRect box{2, 0, height + 2, height};
   UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
   if (FChecked) state |= DFCS_CHECKED;
   DrawFrameControl(dc, &box, DFC_BUTTON, state);
@@ -80,7 +80,7 @@ void TCheckEdit::Click() {
   GetCursorPos(&cursor);
   const TPoint point = ScreenToClient(cursor);
   const int side = GetHeight() + 2;
-  if (TRect(0, 0, side, side).Contains(point)) ChangeChecked();
+  if (TRect{0, 0, side, side}.Contains(point)) ChangeChecked();
 }
 
 void TCheckEdit::CMWantSpecialKey(TCMWantSpecialKey& message) {

@@ -51,7 +51,7 @@ void DrawSwatch(HDC dc, const TRect& bounds, std::optional<TColor> color) {
   DeleteObject(pen);
   if (!color) return;
   HBRUSH brush = CreateSolidBrush(ColorToRGB(*color));
-  const TRect inside(bounds.Left + 1, bounds.Top + 1, bounds.Right - 1, bounds.Bottom - 1);
+  const TRect inside{bounds.Left + 1, bounds.Top + 1, bounds.Right - 1, bounds.Bottom - 1};
   FillRect(dc, &inside, brush);
   DeleteObject(brush);
 }
@@ -70,8 +70,8 @@ void TColorEdit::PaintToCanvas(TCanvas* canvas, int x, int y) {
   SetBkColor(dc, ColorToRGB(background->GetColor()));
   FillRect(dc, &client, background->GetHandle());
 
-  const TRect swatch(client.Left + SwatchLeft, client.Top + 2,
-                     client.Left + SwatchLeft + SwatchWidth, client.Bottom - 2);
+  const TRect swatch{client.Left + SwatchLeft, client.Top + 2,
+                     client.Left + SwatchLeft + SwatchWidth, client.Bottom - 2};
   DrawSwatch(dc, swatch, ParseColor(FColorText));
 
   const std::string_view label = LabelOf(FColorText);

@@ -254,7 +254,7 @@ void TCustomVxEdit::SetEditRect() {
     const int width = GetClientWidth() - buttons;
     const int height = GetClientHeight();
     FEdit->SetBounds(0, 0, width, height);
-    TRect format(1, 0, width - 2, height);
+    TRect format{1, 0, width - 2, height};
     FEdit->Perform(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
   }
   if (FDroppedDown) CloseDropped(false);

@@ -114,8 +114,8 @@ void TPopupColorBox::Click() {
 
 void TPopupColorBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
   TCanvas* canvas = GetCanvas();
-  TRect swatch(rect.Left + 2, rect.Top + 2, FDisplayNames ? rect.Left + 24 : rect.Right - 3,
-               rect.Bottom - 2);
+  TRect swatch{rect.Left + 2, rect.Top + 2, FDisplayNames ? rect.Left + 24 : rect.Right - 3,
+               rect.Bottom - 2};
   canvas->FillRect(rect);
   const TColor saved = canvas->GetBrush()->GetColor();
   canvas->GetPen()->SetColor(clBlack);
