@@ -21,6 +21,7 @@
 #include "designintf/ComponentList.h"
 #include "designintf/ComponentProperties.h"
 #include "designintf/PropertyEditor.h"
+#include "oinspect/InfoRec.h"
 #include "oinspect/OInplaceEdit.h"
 #include "oinspect/ObjectInspector.h"
 #include "rtti/MetaClass.h"
@@ -251,6 +252,31 @@ void RepaintAtTheBottom(benchmark::State& state) {
 BENCHMARK(RepaintAtTheTop)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RepaintAtTheBottom)->Unit(benchmark::kMicrosecond);
 
+// Records the heap per row that ExpandAll adds beside the sub-property editors it gathers; those
+// are measured by gathering them once more from every expanded row.
+void CountExpandedRowBytes(benchmark::State& state, TObjectInspector& inspector) {
+  inspector.CollapseAll();
+  const int64_t collapsed = LiveBytes;
+  const int32_t collapsedRows = inspector.GetInfoRecCount();
+  inspector.ExpandAll();
+  const int64_t expanded = LiveBytes;
+  const int32_t rows = inspector.GetInfoRecCount();
+  std::vector<std::unique_ptr<TPropertyEditor>> editors;
+  const int64_t beforeEditors = LiveBytes;
+  for (int32_t i = 0; i < rows; ++i) {
+    const TInfoRec* row = inspector.GetInfoRec(i);
+    if (row->SubState == ssExpanded && row->PropEdit && !row->IsGroup)
+      row->PropEdit->GetProperties(
+          [&](std::unique_ptr<TPropertyEditor> editor) { editors.push_back(std::move(editor)); });
+  }
+  const int64_t editorBytes = LiveBytes - beforeEditors;
+  const int32_t added = rows - collapsedRows;
+  state.counters["rows"] = rows;
+  state.counters["row bytes"] =
+      added ? static_cast<double>(expanded - collapsed - editorBytes) / added : 0;
+  state.counters["editor bytes"] = added ? static_cast<double>(editorBytes) / added : 0;
+}
+
 void ExpandAllOfAnObjectGraph(benchmark::State& state) {
   const auto parts = static_cast<size_t>(state.range(0));
   TInspectorBench bench;
@@ -262,7 +288,7 @@ void ExpandAllOfAnObjectGraph(benchmark::State& state) {
     state.ResumeTiming();
     bench.Inspector->ExpandAll();
   }
-  state.counters["rows"] = bench.Inspector->GetInfoRecCount();
+  CountExpandedRowBytes(state, *bench.Inspector);
   state.SetComplexityN(bench.Inspector->GetInfoRecCount());
 }
 BENCHMARK(ExpandAllOfAnObjectGraph)
