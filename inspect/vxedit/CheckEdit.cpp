@@ -39,17 +39,13 @@ TCheckEdit::TCheckEdit(TComponent* owner) : TCustomControl(owner) {
 void TCheckEdit::PaintToCanvas(TCanvas* canvas, int x, int y) {
   if (!canvas) return;
   const TRect client = GetClientRect();
-  HDC target = canvas->GetHandle();
-  TOffscreenBuffer buffer(target, client.Width(), client.Height());
-  if (!buffer.IsValid()) return;
-  HDC dc = buffer.GetDC();
-  FillRect(dc, &client, canvas->GetBrush()->GetHandle());
   const int height = GetHeight();
-  TRect box{2, 0, height + 2, height};
-  UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
-  if (FChecked) state |= DFCS_CHECKED;
-  DrawFrameControl(dc, &box, DFC_BUTTON, state);
-  buffer.CopyTo(target, x, y);
+  TOffscreenBuffer::PaintOnto(*canvas, x, y, client.Width(), client.Height(), [&](HDC dc) {
+    TRect box{2, 0, height + 2, height};
+    UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;
+    if (FChecked) state |= DFCS_CHECKED;
+    DrawFrameControl(dc, &box, DFC_BUTTON, state);
+  });
 }
 
 void TCheckEdit::ChangeChecked() {

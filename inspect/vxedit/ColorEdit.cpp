@@ -62,27 +62,20 @@ TColorEdit::TColorEdit(TComponent* owner) : TCustomControl(owner) {}
 void TColorEdit::PaintToCanvas(TCanvas* canvas, int x, int y) {
   if (!canvas) return;
   const TRect client = GetClientRect();
-  HDC target = canvas->GetHandle();
-  TOffscreenBuffer buffer(target, client.Width(), client.Height());
-  if (!buffer.IsValid()) return;
-  HDC dc = buffer.GetDC();
-  TBrush* background = canvas->GetBrush();
-  SetBkColor(dc, ColorToRGB(background->GetColor()));
-  FillRect(dc, &client, background->GetHandle());
+  TOffscreenBuffer::PaintOnto(*canvas, x, y, client.Width(), client.Height(), [&](HDC dc) {
+    const TRect swatch{client.Left + SwatchLeft, client.Top + 2,
+                       client.Left + SwatchLeft + SwatchWidth, client.Bottom - 2};
+    DrawSwatch(dc, swatch, ParseColor(FColorText));
 
-  const TRect swatch{client.Left + SwatchLeft, client.Top + 2,
-                     client.Left + SwatchLeft + SwatchWidth, client.Bottom - 2};
-  DrawSwatch(dc, swatch, ParseColor(FColorText));
-
-  const std::string_view label = LabelOf(FColorText);
-  TRect textRect = client;
-  textRect.Left = LabelLeft;
-  HGDIOBJ previousFont = SelectObject(dc, canvas->GetFont()->GetHandle());
-  SetTextColor(dc, ColorToRGB(canvas->GetFont()->GetColor()));
-  ExtTextOut(dc, textRect.Left, textRect.Top, ETO_OPAQUE | ETO_CLIPPED, &textRect, label.data(),
-             static_cast<UINT>(label.size()), nullptr);
-  SelectObject(dc, previousFont);
-  buffer.CopyTo(target, x, y);
+    const std::string_view label = LabelOf(FColorText);
+    TRect textRect = client;
+    textRect.Left = LabelLeft;
+    HGDIOBJ previousFont = SelectObject(dc, canvas->GetFont()->GetHandle());
+    SetTextColor(dc, ColorToRGB(canvas->GetFont()->GetColor()));
+    ExtTextOut(dc, textRect.Left, textRect.Top, ETO_OPAQUE | ETO_CLIPPED, &textRect, label.data(),
+               static_cast<UINT>(label.size()), nullptr);
+    SelectObject(dc, previousFont);
+  });
 }
 
 void TColorEdit::Paint() {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
 #include "types/WinTypes.h"
+
+class TCanvas;
 
 // A memory device context holding a bitmap of a given size, compatible with a target context.
 // The editor controls paint their value into it and copy the result to the target in one block,
@@ -18,6 +22,12 @@ class TOffscreenBuffer {
   HDC GetDC() const { return FDC; }
   // Copies the whole bitmap to dc with its top-left corner at (x, y).
   void CopyTo(HDC dc, int x, int y) const;
+
+  // Paints a width x height block onto canvas at (x, y) in one copy: the block is filled with
+  // the canvas's brush (whose colour also becomes the background colour for opaque text), then
+  // paint draws into the buffer's context. Nothing is painted when no buffer can be made.
+  static void PaintOnto(TCanvas& canvas, int x, int y, int width, int height,
+                        const std::function<void(HDC dc)>& paint);
 
  private:
   HDC FDC = nullptr;
