@@ -400,6 +400,10 @@ class TCustomObjectInspector : public TCustomGrid {
   void ChooseRow(int32_t row);
   void ExpandSubtree(int32_t row);
   void EraseEditorFrame();
+  // The editor of the property row at row; null for a group header or a row that is not there.
+  TPropertyEditor* PropEditAt(int32_t row) const;
+  // Shows editor's current value in the in-place editor.
+  void ShowEditorValue(TPropertyEditor* editor);
   // Commits the text being edited; a refused value raises.
   void ApplyPendingEdit();
   // Commits the text being edited before another selection is shown; a refused value is

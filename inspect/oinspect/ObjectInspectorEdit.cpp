@@ -16,8 +16,7 @@ void TCustomObjectInspector::CreateEditor(int32_t row) {
   if (GetComponentState().Contains(csDesigning) || !FInplaceEdit) return;
   TOInplaceEdit* editor = FInplaceEdit;
   const bool hadFocus = Focused() || editor->Focused();
-  if (IsEmpty() || FReadOnly || row < 0 || row >= GetInfoRecCount() ||
-      FRows[static_cast<size_t>(row)]->IsGroup) {
+  if (FReadOnly || !PropEditAt(row)) {
     KillEditor();
     FEditRow = row;
     FEditorActive = false;
@@ -137,13 +136,24 @@ void TCustomObjectInspector::ChangeValue(TPropertyEditor* editor, std::string va
   }
 }
 
+TPropertyEditor* TCustomObjectInspector::PropEditAt(int32_t row) const {
+  if (IsEmpty() || row < 0 || row >= GetInfoRecCount()) return nullptr;
+  return FRows[static_cast<size_t>(row)]->PropEdit;  // null for a group header
+}
+
+void TCustomObjectInspector::ShowEditorValue(TPropertyEditor* editor) {
+  std::string value;
+  {
+    TCallGuard call(this);
+    value = editor->GetValue();
+  }
+  FInplaceEdit->SetText(TCaption(value));
+}
+
 void TCustomObjectInspector::EditChange(TObject*) {
-  if (IsEmpty() || !FInplaceEdit) return;
   const int32_t row = GetRow();
-  if (row < 0 || row >= GetInfoRecCount()) return;
-  const TInfoRec* info = FRows[static_cast<size_t>(row)].get();
-  if (info->IsGroup) return;
-  TPropertyEditor* editor = info->PropEdit;
+  TPropertyEditor* editor = PropEditAt(row);
+  if (!FInplaceEdit || !editor) return;
   {
     TCallGuard call(this);
     if (!editor->GetAttributes().Contains(paAutoUpdate)) return;
@@ -151,25 +161,16 @@ void TCustomObjectInspector::EditChange(TObject*) {
   TControlRef<TCustomObjectInspector> self(this);
   TControlRef<TOInplaceEdit> inplace(FInplaceEdit);
   ChangeValue(editor, FInplaceEdit->GetText());
-  if (!self || !inplace || IsEmpty() || row >= GetInfoRecCount() ||
-      FRows[static_cast<size_t>(row)]->PropEdit != editor)
-    return;
-  std::string value;
-  {
-    TCallGuard call(this);
-    value = editor->GetValue();
-  }
-  inplace->SetText(TCaption(value));
+  if (!self || !inplace || PropEditAt(row) != editor) return;
+  ShowEditorValue(editor);
   if (FCurrentDesigner) FCurrentDesigner->Modified();
 }
 
 // The edit action.
 
 void TCustomObjectInspector::DoEdit(int32_t row) {
-  if (IsEmpty() || row < 0 || row >= GetInfoRecCount()) return;
-  const TInfoRec* info = FRows[static_cast<size_t>(row)].get();
-  if (info->IsGroup) return;
-  TPropertyEditor* editor = info->PropEdit;
+  TPropertyEditor* editor = PropEditAt(row);
+  if (!editor) return;
   TControlRef<TCustomObjectInspector> self(this);
   bool processed = false;
   {
@@ -182,15 +183,8 @@ void TCustomObjectInspector::DoEdit(int32_t row) {
     editor->Edit();
     if (!self) return;
   }
-  if (!self || !FInplaceEdit || IsEmpty() || row >= GetInfoRecCount() ||
-      FRows[static_cast<size_t>(row)]->PropEdit != editor)
-    return;
-  std::string value;
-  {
-    TCallGuard call(this);
-    value = editor->GetValue();
-  }
-  FInplaceEdit->SetText(TCaption(value));
+  if (!self || !FInplaceEdit || PropEditAt(row) != editor) return;
+  ShowEditorValue(editor);
   EditChange(FInplaceEdit);
 }
 
