@@ -10,6 +10,7 @@
 #include "designintf/FormDesigner.h"
 #include "designintf/PropertyEditor.h"
 #include "graphics/Gdi.h"
+#include "oinspect/InfoRec.h"
 #include "oinspect/ObjectInspector.h"
 #include "vxedit/PopupListBox.h"
 #include "winsys/WinUser.h"
@@ -34,26 +35,28 @@ TOInplaceEdit::TOInplaceEdit(TComponent* owner) : TCustomVxEdit(owner) {
 
 // The row the editor stands on.
 
-bool TOInplaceEdit::IsGroupRow() const {
-  if (!FInspector || FInspector->IsEmpty()) return false;
-  const int32_t row = FInspector->GetEditRow();
-  if (row < 0 || row >= FInspector->GetInfoRecCount()) return false;
-  return FInspector->GetInfoRec(row)->IsGroup;
-}
-
-TPropertyEditor* TOInplaceEdit::RowEditor() const {
+const TInfoRec* TOInplaceEdit::EditRowInfo() const {
   if (!FInspector || FInspector->IsEmpty()) return nullptr;
   const int32_t row = FInspector->GetEditRow();
   if (row < 0 || row >= FInspector->GetInfoRecCount()) return nullptr;
-  return FInspector->GetInfoRec(row)->PropEdit;
+  return FInspector->GetInfoRec(row);
+}
+
+bool TOInplaceEdit::IsGroupRow() const {
+  const TInfoRec* info = EditRowInfo();
+  return info && info->IsGroup;
+}
+
+TPropertyEditor* TOInplaceEdit::RowEditor() const {
+  const TInfoRec* info = EditRowInfo();
+  return info ? info->PropEdit : nullptr;  // a group header has none
 }
 
 // Committing.
 
 bool TOInplaceEdit::CommitValue() {
-  if (GetReadOnly() || IsGroupRow() || !GetModified()) return true;
   TPropertyEditor* editor = RowEditor();
-  if (!editor) return true;
+  if (GetReadOnly() || !GetModified() || !editor) return true;
   TControlRef<TOInplaceEdit> self(this);
   TControlRef<TCustomObjectInspector> inspector(FInspector);
   FRepaintPending = true;

@@ -5,6 +5,7 @@
 #include "vxedit/CustomVxEdit.h"
 
 class TCustomObjectInspector;
+class TInfoRec;
 class TPropertyEditor;
 
 // The inspector's in-place editor: one composite edit that lies over the value cell of the
@@ -79,6 +80,8 @@ class TOInplaceEdit : public TCustomVxEdit {
   void KeyUp(WORD& key, TShiftState shift) override;
 
  private:
+  // The row the editor stands on, its kind and its property editor; null when there is none.
+  const TInfoRec* EditRowInfo() const;
   bool IsGroupRow() const;
   TPropertyEditor* RowEditor() const;
   // Keys that expand and collapse reach the grid instead of the text in these states.
